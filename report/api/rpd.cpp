@@ -1,0 +1,107 @@
+#include "report/api/rpd.h"
+
+#include "report/template/xml_document.h"
+#include "platform/com_error.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace ky {
+
+namespace {
+
+std::int16_t toInt16(std::int32_t value, const char* property) {
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+        throw ComError(QStringLiteral("%1 %2 is out of range").arg(QLatin1String(property)).arg(value), hresult::invalidArgument);
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+QString trimSpaces(const QString& text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ') ++begin;
+    while (end > begin && text[end - 1] == u' ') --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString rewriteXmlEntities(QString xml) {
+    xml.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    xml.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    xml.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    xml.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    xml.replace(QStringLiteral("&"), QStringLiteral("&amp;"));
+    return xml;
+}
+
+RPD::RPD(std::shared_ptr<ReportSession> session, std::shared_ptr<PrinterService> printers, QString componentFolder)
+    : session_(std::move(session)), printers_(std::move(printers)) {
+    session_->formatChanged = false;
+    session_->tempPath = componentFolder;
+    session_->recordSets.reset();
+    if (session_->appPath.trimmed().isEmpty()) session_->appPath = componentFolder;
+}
+
+RPD::~RPD() { session_->recordSets.releaseAll(); }
+
+void RPD::advise(std::shared_ptr<IRPDEvents> sink) {
+    if (sink) sinks_.push_back(std::move(sink));
+}
+
+void RPD::unadvise(const std::shared_ptr<IRPDEvents>& sink) { std::erase(sinks_, sink); }
+
+void RPD::raise(const std::function<void(IRPDEvents&)>& event) {
+    // A handler may unadvise while we are raising; walk a copy.
+    const auto sinks = sinks_;
+    for (const auto& sink : sinks) event(*sink);
+}
+
+void RPD::setReportName(const QString& value) {
+    session_->reportName = value;
+    session_->applicationTitle = value;
+}
+
+void RPD::setColorMode(std::int32_t value) { printers_->setColorMode(toInt16(value, "ColorMode")); }
+void RPD::setPrintQuality(std::int32_t value) { printers_->setPrintQuality(toInt16(value, "PrintQuality")); }
+
+void RPD::setKeyName(const QString& value) { keyName_ = trimSpaces(value); }
+
+void RPD::setFormatXMLStream(StreamPtr stream) {
+    templateStream_ = std::move(stream);
+    if (!templateStream_) {
+        templateDom_.reset();
+        return;
+    }
+    templateStream_->setPosition(0);
+    templateDom_ = std::make_unique<pugi::xml_document>();
+    loadXmlBytes(*templateDom_, templateStream_->bytes());
+}
+
+void RPD::AddRPDData(std::shared_ptr<IRPD_RecordSet>& rpdrs) {
+    if (Status s = session_->recordSets.addRPDData(rpdrs.get()); !s) throw ComError(s.error());
+}
+
+void RPD::Ready() {
+    if (Status s = buildMainFieldLists(session_->recordSets, session_->mainFieldLists); !s) throw ComError(s.error());
+}
+
+void RPD::AddRecordset(RecordSetPtr rs, const QString& strKey, const QString& strParentKey,
+                       const QString& strDescription, const QString& strLinkFriendKey,
+                       const QString& strLinkParentKey, const QString& strLinkChildKey) {
+    const RecordSetLinks links{strKey, strParentKey, strDescription, strLinkFriendKey, strLinkParentKey, strLinkChildKey};
+    if (Status s = session_->recordSets.addRecordset(std::move(rs), links); !s) throw ComError(s.error());
+}
+
+bool RPD::SetXmlFormat(const QString& strXml) {
+    templateDom_ = std::make_unique<pugi::xml_document>();
+    if (!loadXmlText(*templateDom_, rewriteXmlEntities(strXml))) return false;
+    templateStream_ = makeStream(saveXmlBytes(*templateDom_));
+    return true;
+}
+
+bool RPD::CloseRPT() {
+    // No window can be open yet, so nothing is left to close.
+    return true;
+}
+
+}  // namespace ky

@@ -1,0 +1,117 @@
+#include "report/data/field_type.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ky {
+
+FieldCategory fieldCategory(int type) {
+    switch (type) {
+    case fieldtype::Boolean:
+        return FieldCategory::Boolean;
+    case fieldtype::Binary: case fieldtype::VarBinary: case fieldtype::LongVarBinary:
+        return FieldCategory::Binary;
+    case fieldtype::SmallInt: case fieldtype::Integer: case fieldtype::Single: case fieldtype::Double: case fieldtype::Currency: case fieldtype::Decimal: case fieldtype::TinyInt:
+    case fieldtype::UnsignedTinyInt: case fieldtype::UnsignedSmallInt: case fieldtype::UnsignedInt: case fieldtype::BigInt: case fieldtype::UnsignedBigInt: case fieldtype::Numeric:
+        return FieldCategory::Numeric;
+    case fieldtype::Date: case fieldtype::DbDate: case fieldtype::DbTime: case fieldtype::DbTimeStamp:
+        return FieldCategory::Date;
+    case fieldtype::BStr: case fieldtype::Char: case fieldtype::WChar: case fieldtype::VarChar: case fieldtype::LongVarChar: case fieldtype::VarWChar: case fieldtype::LongVarWChar:
+        return FieldCategory::Text;
+    default:
+        return FieldCategory::Other;
+    }
+}
+
+namespace {
+
+Failure cannotTake(const FieldInfo& field, const Value& value, const QString& why = {}) {
+    QString message = QStringLiteral("field %1 (type %2) cannot take a %3 value").arg(field.name).arg(field.type).arg(kindName(value.kind()));
+    if (!why.isEmpty()) message += QStringLiteral(": ") + why;
+    return fail(message);
+}
+
+template <class Integer>
+Result<Value> toInteger(const FieldInfo& field, const Value& value, double number) {
+    const double rounded = std::nearbyint(number);  // half to even, as the platform rounds
+    if (rounded < static_cast<double>(std::numeric_limits<Integer>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Integer>::max()))
+        return cannotTake(field, value, QStringLiteral("out of range"));
+    if constexpr (sizeof(Integer) <= 2)
+        return Value(static_cast<std::int16_t>(rounded));
+    else if constexpr (sizeof(Integer) <= 4 && std::numeric_limits<Integer>::is_signed)
+        return Value(static_cast<std::int32_t>(rounded));
+    else
+        return Value(static_cast<long long>(rounded));
+}
+
+Result<Value> toNumeric(const FieldInfo& field, Value value) {
+    if (value.kind() == Value::Kind::Bytes || value.kind() == Value::Kind::Date) return cannotTake(field, value);
+    const auto number = value.toDouble();
+    if (!number) return cannotTake(field, value, QStringLiteral("not a number"));
+    switch (field.type) {
+    case fieldtype::SmallInt: case fieldtype::TinyInt: case fieldtype::UnsignedTinyInt: return toInteger<std::int16_t>(field, value, *number);
+    case fieldtype::Integer: return toInteger<std::int32_t>(field, value, *number);
+    case fieldtype::UnsignedSmallInt: case fieldtype::UnsignedInt: case fieldtype::BigInt: case fieldtype::UnsignedBigInt:
+        return toInteger<std::int64_t>(field, value, *number);
+    case fieldtype::Single:
+        if (std::fabs(*number) > std::numeric_limits<float>::max()) return cannotTake(field, value, QStringLiteral("out of range"));
+        return Value(static_cast<float>(*number));
+    case fieldtype::Currency:
+        if (const auto c = ky::Currency::fromDouble(*number)) return Value(*c);
+        return cannotTake(field, value, QStringLiteral("out of range"));
+    case fieldtype::Decimal: case fieldtype::Numeric: {
+        if (const auto* d = value.get<ky::Decimal>()) return Value(*d);
+        if (const auto* s = value.get<QString>())
+            if (const auto d = ky::Decimal::parse(*s)) return Value(*d);
+        if (const auto d = ky::Decimal::fromDouble(*number)) return Value(*d);
+        return cannotTake(field, value, QStringLiteral("out of range"));
+    }
+    default:
+        return Value(*number);
+    }
+}
+
+}  // namespace
+
+Result<Value> coerceToField(const FieldInfo& field, Value value) {
+    if (value.isNullOrEmpty()) {
+        if (!field.nullable) return fail(QStringLiteral("field %1 does not accept null").arg(field.name));
+        return Value::null();
+    }
+    switch (fieldCategory(field.type)) {
+    case FieldCategory::Boolean: {
+        // Only true booleans and their names; a number is refused.
+        if (value.get<bool>()) return value;
+        if (value.get<QString>())
+            if (const auto b = value.toBool()) return Value(*b);
+        return cannotTake(field, value);
+    }
+    case FieldCategory::Binary: {
+        const auto* bytes = value.get<QByteArray>();
+        if (!bytes) return cannotTake(field, value);
+        if (field.definedSize > 0 && bytes->size() > field.definedSize)
+            return cannotTake(field, value, QStringLiteral("%1 bytes exceed the size %2").arg(bytes->size()).arg(field.definedSize));
+        return value;
+    }
+    case FieldCategory::Numeric:
+        return toNumeric(field, std::move(value));
+    case FieldCategory::Date: {
+        if (value.kind() == Value::Kind::Bytes || value.kind() == Value::Kind::Bool) return cannotTake(field, value);
+        if (const auto d = value.toDate()) return Value(*d);
+        return cannotTake(field, value, QStringLiteral("not a date"));
+    }
+    case FieldCategory::Text: {
+        if (value.kind() == Value::Kind::Bytes) return cannotTake(field, value);
+        QString text = value.toText();
+        if (field.definedSize > 0 && text.size() > field.definedSize)
+            return cannotTake(field, value, QStringLiteral("%1 characters exceed the size %2").arg(text.size()).arg(field.definedSize));
+        return Value(std::move(text));
+    }
+    case FieldCategory::Other:
+        break;
+    }
+    return value;
+}
+
+}  // namespace ky

@@ -1,0 +1,38 @@
+#pragma once
+// The settings and data that a report process shares between the report
+// object, the window, the dialogs and the engine. One object per component
+// instance, handed explicitly to everything that needs it.
+
+#include "report/data/record_set_list.h"
+#include "platform/byte_stream.h"
+
+#include <QString>
+
+namespace ky {
+
+// What the print dialog chose for printing on a server printer.
+struct ServerPrintSelection {
+    QString printerName;
+    int copies = 1;
+    QString pages;
+    int colorMode = 0;
+    int printQuality = 0;
+};
+
+struct ReportSession {
+    QString reportName;
+    QString applicationTitle;  // follows the report name
+    QString appName;
+    QString appPath;
+    QString tempPath;
+    StreamPtr icon;  // the window icon's picture file bytes
+    bool allowDesign = false;
+    bool allowPrintToServer = false;
+    QString serverPrinterNames;
+    RecordSetList recordSets;
+    MainFieldLists mainFieldLists;
+    bool formatChanged = false;
+    ServerPrintSelection serverPrint;
+};
+
+}  // namespace ky

@@ -1,0 +1,32 @@
+#pragma once
+// A kyreport subcommand: its name, one line of help, and what it runs.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace ky::cli {
+
+struct Output {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    void print(const QString& text) const { std::fputs(text.toLocal8Bit().constData(), out); }
+    void error(const QString& text) const { std::fputs((text + u'\n').toLocal8Bit().constData(), err); }
+};
+
+struct Command {
+    QString name;
+    QString usage;
+    QString summary;
+    std::function<int(const QStringList& args, const Output& io)> run;
+};
+
+// Exit codes: 0 success, 1 the work failed, 2 the command line was wrong.
+inline constexpr int exitOk = 0, exitFailed = 1, exitUsage = 2;
+
+std::vector<Command> registrationCommands();
+
+}  // namespace ky::cli

@@ -1,0 +1,40 @@
+// kyreport: renders, inspects and registers reports from the command line.
+
+#include "tools/kyreport/command.h"
+
+#include <QCoreApplication>
+
+using namespace ky::cli;
+
+namespace {
+
+std::vector<Command> allCommands() { return registrationCommands(); }
+
+void printHelp(const std::vector<Command>& commands, const Output& io) {
+    QString text = QStringLiteral(
+        "usage: kyreport COMMAND [ARGS]\n\n"
+        "The registry store is the file named by KY_REGISTRY (default: a per-user file).\n\n"
+        "Commands:\n");
+    for (const auto& c : commands) text += QStringLiteral("  %1\n      %2\n").arg(c.usage, c.summary);
+    text += QStringLiteral("  --help\n      show this help\n");
+    io.print(text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const Output io;
+    const auto commands = allCommands();
+    if (args.isEmpty() || args.front() == QStringLiteral("--help") || args.front() == QStringLiteral("-h") ||
+        args.front() == QStringLiteral("help")) {
+        printHelp(commands, io);
+        return args.isEmpty() ? exitUsage : exitOk;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& c : commands)
+        if (c.name == name) return c.run(args, io);
+    io.error(QStringLiteral("kyreport: unknown command '%1'; see kyreport --help").arg(name));
+    return exitUsage;
+}
