@@ -2,16 +2,51 @@
 
 #include <QHash>
 
+#include <cmath>
 #include <cstring>
 
 namespace ky {
 
 namespace {
 
-char16_t fold(QChar c) { return c.toCaseFolded().unicode(); }
+char16_t fold(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80) return (u >= u'A' && u <= u'Z') ? static_cast<char16_t>(u + 32) : u;
+    return c.toCaseFolded().unicode();
+}
+
+std::size_t hashText(QStringView text) {
+    std::size_t h = 1469598103934665603ull;  // FNV-1a over folded code units
+    for (QChar c : text) {
+        h ^= fold(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+bool usesNumber(FieldCategory category) {
+    return category == FieldCategory::Numeric || category == FieldCategory::Boolean || category == FieldCategory::Date;
+}
+
+// How a value reads as a number in a numeric, boolean or date field.
+std::optional<double> numberKey(const Value& value, FieldCategory category) {
+    std::optional<double> number;
+    if (category == FieldCategory::Date && value.get<QString>()) {
+        if (const auto date = value.toDate()) number = date->days;
+    } else if (category == FieldCategory::Boolean && value.get<QString>()) {
+        if (const auto b = value.toBool()) number = *b ? -1.0 : 0.0;
+    } else {
+        number = value.toDouble();
+    }
+    if (number && *number == 0) number = 0.0;  // -0 and 0 are one key
+    // NaN would compare equal to every number and break the sort order.
+    if (number && std::isnan(*number)) return std::nullopt;
+    return number;
+}
 
 bool textEqualsFolded(const QString& a, const QString& b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // the usual match, compared wholesale
     for (qsizetype i = 0; i < a.size(); ++i)
         if (a[i] != b[i] && fold(a[i]) != fold(b[i])) return false;
     return true;
@@ -26,20 +61,9 @@ CompareKey compareKeyOf(const Value& value, FieldCategory category) {
     case FieldCategory::Numeric:
     case FieldCategory::Boolean:
     case FieldCategory::Date: {
-        std::optional<double> number;
-        if (category == FieldCategory::Date && value.get<QString>()) {
-            if (const auto date = value.toDate()) number = date->days;
-        } else if (category == FieldCategory::Boolean && value.get<QString>()) {
-            if (const auto b = value.toBool()) number = *b ? -1.0 : 0.0;
-        } else {
-            number = value.toDouble();
-        }
-        if (!number) {
-            key.kind = CompareKey::Kind::Invalid;
-            return key;
-        }
-        key.kind = CompareKey::Kind::Number;
-        key.number = *number == 0 ? 0.0 : *number;  // -0 and 0 are one key
+        const auto number = numberKey(value, category);
+        key.kind = number ? CompareKey::Kind::Number : CompareKey::Kind::Invalid;
+        key.number = number.value_or(0);
         return key;
     }
     case FieldCategory::Binary:
@@ -101,17 +125,33 @@ bool keysEqual(const CompareKey& a, const CompareKey& b) {
 std::size_t hashKey(const CompareKey& key) {
     switch (key.kind) {
     case CompareKey::Kind::Number: return qHash(key.number);
-    case CompareKey::Kind::Text: {
-        std::size_t h = 1469598103934665603ull;  // FNV-1a over folded code units
-        for (QChar c : key.text) {
-            h ^= fold(c);
-            h *= 1099511628211ull;
-        }
-        return h;
-    }
+    case CompareKey::Kind::Text: return hashText(key.text);
     case CompareKey::Kind::Bytes: return qHash(key.bytes);
     default: return 0;
     }
+}
+
+std::size_t hashValue(const Value& value, FieldCategory category) {
+    if (value.isNullOrEmpty()) return 0;
+    if (usesNumber(category)) {
+        const auto number = numberKey(value, category);
+        return number ? qHash(*number) : 0;
+    }
+    if (const auto* text = value.get<QString>()) {
+        if (category != FieldCategory::Binary) return hashText(*text);
+    }
+    return hashKey(compareKeyOf(value, category));
+}
+
+bool valueEqualsKey(const Value& value, FieldCategory category, const CompareKey& key) {
+    if (key.kind == CompareKey::Kind::Text && category != FieldCategory::Binary && !usesNumber(category)) {
+        if (const auto* text = value.get<QString>()) return textEqualsFolded(*text, key.text);
+    }
+    if (key.kind == CompareKey::Kind::Number && usesNumber(category) && !value.isNullOrEmpty()) {
+        const auto number = numberKey(value, category);
+        return number && *number == key.number;
+    }
+    return keysEqual(compareKeyOf(value, category), key);
 }
 
 }  // namespace ky

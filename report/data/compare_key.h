@@ -29,4 +29,10 @@ bool keysEqual(const CompareKey& a, const CompareKey& b);
 // Equal keys hash alike.
 std::size_t hashKey(const CompareKey& key);
 
+// The same as hashKey(compareKeyOf(value, category)) and
+// keysEqual(compareKeyOf(value, category), key), without building the key:
+// the index runs these once per row.
+std::size_t hashValue(const Value& value, FieldCategory category);
+bool valueEqualsKey(const Value& value, FieldCategory category, const CompareKey& key);
+
 }  // namespace ky

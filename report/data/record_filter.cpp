@@ -45,16 +45,15 @@ private:
 
     Result<FilterNode> parseList(int depth, FilterNode::Kind kind, QStringView joiner) {
         auto first = kind == FilterNode::Kind::Or ? parseAnd(depth) : parseFactor(depth);
-        if (!first) return first;
+        if (!first || !keyword(joiner)) return first;  // a single item needs no list
         FilterNode list;
         list.kind = kind;
         list.children.push_back(std::move(first).value());
-        while (keyword(joiner)) {
+        do {
             auto next = kind == FilterNode::Kind::Or ? parseAnd(depth) : parseFactor(depth);
             if (!next) return next;
             list.children.push_back(std::move(next).value());
-        }
-        if (list.children.size() == 1) return std::move(list.children.front());
+        } while (keyword(joiner));
         return list;
     }
 
@@ -166,21 +165,20 @@ private:
 
     Result<Value> parseQuoted() {
         QString text;
-        ++pos_;
-        while (pos_ < text_.size()) {
-            const QChar c = text_[pos_++];
-            if (c != u'\'') {
-                text += c;
+        qsizetype start = ++pos_;
+        while (true) {
+            const qsizetype quote = text_.indexOf(u'\'', pos_);
+            if (quote < 0) return error(QStringLiteral("unterminated text"));
+            // A doubled quote stands for one quote inside the text.
+            if (quote + 1 < text_.size() && text_[quote + 1] == u'\'') {
+                text += text_.sliced(start, quote + 1 - start);
+                pos_ = start = quote + 2;
                 continue;
             }
-            if (pos_ < text_.size() && text_[pos_] == u'\'') {
-                text += c;
-                ++pos_;
-                continue;
-            }
+            text += text_.sliced(start, quote - start);
+            pos_ = quote + 1;
             return Value(std::move(text));
         }
-        return error(QStringLiteral("unterminated text"));
     }
 
     QStringView text_;

@@ -6,7 +6,6 @@
 #include "report/data/record_sort.h"
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 #include <numeric>
 
@@ -45,6 +44,45 @@ bool conditionHolds(const BoundNode& c, const Value& value) {
     return false;
 }
 
+// Binds names to fields and literals to the fields' kinds, once per filter.
+Result<BoundNode> bindFilter(const FilterNode& node, const RecordSet& records) {
+    BoundNode bound;
+    bound.kind = node.kind;
+    if (node.kind != FilterNode::Kind::Condition) {
+        for (const FilterNode& child : node.children) {
+            auto b = bindFilter(child, records);
+            if (!b) return b;
+            bound.children.push_back(std::move(b).value());
+        }
+        return bound;
+    }
+    const FilterCondition& c = node.condition;
+    bound.field = records.fieldIndex(c.field);
+    if (bound.field < 0) return fail(QStringLiteral("the filter names an unknown field %1").arg(c.field));
+    bound.category = fieldCategory(records.field(bound.field).type);
+    bound.op = c.op;
+    bound.nullTest = c.literal.isNull();
+    bound.literal = compareKeyOf(c.literal, bound.category);
+    if (c.op == FilterOp::Like) bound.pattern = c.literal.toText();
+    return bound;
+}
+
+bool filterHolds(const BoundNode& node, const RecordSet& records, qsizetype row) {
+    switch (node.kind) {
+    case FilterNode::Kind::Condition:
+        return conditionHolds(node, records.cell(row, node.field));
+    case FilterNode::Kind::And:
+        for (const BoundNode& child : node.children)
+            if (!filterHolds(child, records, row)) return false;
+        return true;
+    case FilterNode::Kind::Or:
+        for (const BoundNode& child : node.children)
+            if (filterHolds(child, records, row)) return true;
+        return false;
+    }
+    return false;
+}
+
 // Sort keys rank by kind first so that mixed values still order strictly.
 int sortCompare(const CompareKey& a, const CompareKey& b) {
     if (a.kind != b.kind) return static_cast<int>(a.kind) < static_cast<int>(b.kind) ? -1 : 1;
@@ -72,8 +110,11 @@ Status RecordSet::appendField(FieldInfo field) {
 const FieldInfo& RecordSet::field(int index) const { return columns_.at(static_cast<size_t>(index)).info; }
 
 int RecordSet::fieldIndex(QStringView name) const {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (columns_[i].info.name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const QString& candidate = columns_[i].info.name;
+        if (candidate.size() != name.size()) continue;  // cheap, and names rarely share a length
+        if (candidate == name || candidate.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    }
     return -1;
 }
 
@@ -189,43 +230,9 @@ const EqualityIndex& RecordSet::indexOf(int field) const {
 }
 
 Result<std::vector<std::uint32_t>> RecordSet::filteredRows(const FilterNode& filter) const {
-    // Bind names to fields and literals to the fields' kinds, once.
-    std::function<Result<BoundNode>(const FilterNode&)> bind = [&](const FilterNode& node) -> Result<BoundNode> {
-        BoundNode bound;
-        bound.kind = node.kind;
-        if (node.kind != FilterNode::Kind::Condition) {
-            for (const FilterNode& child : node.children) {
-                auto b = bind(child);
-                if (!b) return b;
-                bound.children.push_back(std::move(b).value());
-            }
-            return bound;
-        }
-        const FilterCondition& c = node.condition;
-        bound.field = fieldIndex(c.field);
-        if (bound.field < 0) return fail(QStringLiteral("the filter names an unknown field %1").arg(c.field));
-        bound.category = fieldCategory(columns_[static_cast<size_t>(bound.field)].info.type);
-        bound.op = c.op;
-        bound.nullTest = c.literal.isNull();
-        bound.literal = compareKeyOf(c.literal, bound.category);
-        bound.pattern = c.literal.toText();
-        return bound;
-    };
-    auto bound = bind(filter);
+    auto bound = bindFilter(filter, *this);
     if (!bound) return fail(bound.error());
     const BoundNode& root = bound.value();
-
-    std::function<bool(const BoundNode&, size_t)> holds = [&](const BoundNode& node, size_t row) {
-        switch (node.kind) {
-        case FilterNode::Kind::Condition:
-            return conditionHolds(node, columns_[static_cast<size_t>(node.field)].values[row]);
-        case FilterNode::Kind::And:
-            return std::all_of(node.children.begin(), node.children.end(), [&](const BoundNode& n) { return holds(n, row); });
-        case FilterNode::Kind::Or:
-            return std::any_of(node.children.begin(), node.children.end(), [&](const BoundNode& n) { return holds(n, row); });
-        }
-        return false;
-    };
 
     // An equality on a field, alone or in an and-list, narrows the rows
     // through that field's index.
@@ -244,11 +251,11 @@ Result<std::vector<std::uint32_t>> RecordSet::filteredRows(const FilterNode& fil
         const auto& column = columns_[static_cast<size_t>(equality->field)].values;
         rows = indexOf(equality->field).rowsEqualTo(equality->literal, column);
         if (&root != equality)
-            std::erase_if(rows, [&](std::uint32_t row) { return !holds(root, row); });
+            std::erase_if(rows, [&](std::uint32_t row) { return !filterHolds(root, *this, row); });
         return rows;
     }
     for (qsizetype row = 0; row < rowCount_; ++row)
-        if (holds(root, static_cast<size_t>(row))) rows.push_back(static_cast<std::uint32_t>(row));
+        if (filterHolds(root, *this, row)) rows.push_back(static_cast<std::uint32_t>(row));
     return rows;
 }
 
@@ -289,8 +296,8 @@ Result<std::vector<std::uint32_t>> RecordSet::sortedRows(std::vector<std::uint32
 
 Status RecordSet::rebuildView(const QString& filter, const QString& sort) {
     std::vector<std::uint32_t> rows;
-    const bool filtered = !filter.trimmed().isEmpty();
-    const bool sorted = !sort.trimmed().isEmpty();
+    const bool filtered = !QStringView(filter).trimmed().isEmpty();
+    const bool sorted = !QStringView(sort).trimmed().isEmpty();
     if (filtered) {
         auto parsed = parseFilter(filter);
         if (!parsed) return fail(parsed.error());

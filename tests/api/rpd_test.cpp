@@ -27,7 +27,8 @@ TEST_F(RpdTest, CreationResetsTheSharedSession) {
     session->formatChanged = true;
     session->tempPath = QStringLiteral("/elsewhere");
     session->appPath = QStringLiteral("/host/app");
-    ASSERT_TRUE(session->recordSets.addRecordset(recordSet({{u"A", fieldtype::VarWChar}}), {}));
+    ASSERT_TRUE(session->recordSets.addRecordset(recordSet({{u"A", fieldtype::VarWChar}}), {}));  // fills the empty slot
+    ASSERT_TRUE(session->recordSets.addRecordset(recordSet({{u"B", fieldtype::VarWChar}}), {}));
     ASSERT_EQ(session->recordSets.size(), 2);
 
     auto rpd = makeRpd();
