@@ -84,9 +84,17 @@ bool filterHolds(const BoundNode& node, const RecordSet& records, qsizetype row)
 }
 
 // Sort keys rank by kind first so that mixed values still order strictly.
+// Texts arrive case-folded (sortKeyOf), so they compare code unit by unit.
 int sortCompare(const CompareKey& a, const CompareKey& b) {
     if (a.kind != b.kind) return static_cast<int>(a.kind) < static_cast<int>(b.kind) ? -1 : 1;
+    if (a.kind == CompareKey::Kind::Text) return QString::compare(a.text, b.text, Qt::CaseSensitive);
     return compareKeys(a, b).value_or(0);
+}
+
+CompareKey sortKeyOf(const Value& value, FieldCategory category) {
+    CompareKey key = compareKeyOf(value, category);
+    if (key.kind == CompareKey::Kind::Text) key.text = key.text.toCaseFolded();
+    return key;
 }
 
 }  // namespace
@@ -172,7 +180,8 @@ const Value& RecordSet::cell(qsizetype row, int field) const {
 }
 
 qsizetype RecordSet::recordCount() const { return hasView_ ? static_cast<qsizetype>(view_.size()) : rowCount_; }
-bool RecordSet::isEof() const { return position_ >= recordCount(); }
+// An empty record set is at both ends, wherever the cursor was moved.
+bool RecordSet::isEof() const { return position_ >= recordCount() || recordCount() == 0; }
 bool RecordSet::isBof() const { return position_ < 0 || recordCount() == 0; }
 
 long RecordSet::absolutePosition() const {
@@ -277,7 +286,7 @@ Result<std::vector<std::uint32_t>> RecordSet::sortedRows(std::vector<std::uint32
         const auto& values = columns_[static_cast<size_t>(c.field)].values;
         const FieldCategory category = fieldCategory(columns_[static_cast<size_t>(c.field)].info.type);
         c.keys.reserve(rows.size());
-        for (std::uint32_t row : rows) c.keys.push_back(compareKeyOf(values[row], category));
+        for (std::uint32_t row : rows) c.keys.push_back(sortKeyOf(values[row], category));
     }
     std::vector<std::uint32_t> order(rows.size());
     std::iota(order.begin(), order.end(), 0u);
