@@ -1,5 +1,6 @@
 #include "report/data/decimal.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ky {
@@ -8,6 +9,7 @@ namespace {
 
 __extension__ typedef unsigned __int128 Wide;
 constexpr Wide kMax96 = (Wide{1} << 96) - 1;
+constexpr int kPrecision = 28;  // significant digits kept when reading text
 
 Wide pow10(int n) {
     Wide p = 1;
@@ -39,11 +41,12 @@ Decimal Decimal::fromInt(std::int64_t value) {
 }
 
 std::optional<Decimal> Decimal::make(Wide mantissa, int scale, bool negative) {
-    // Bring the scale into range by dropping digits, then the mantissa into 96 bits.
-    while (scale > maxScale || (mantissa > kMax96 && scale > 0)) {
-        mantissa = divideRounded(mantissa, 1);
-        --scale;
-    }
+    // Bring the scale into range, and the mantissa into 96 bits, by dropping
+    // digits in one step: rounding digit by digit would round twice (149 -> 15 -> 2).
+    int drop = std::max(0, scale - maxScale);
+    while (drop < scale && divideRounded(mantissa, drop) > kMax96) ++drop;
+    mantissa = divideRounded(mantissa, drop);
+    scale -= drop;
     if (mantissa > kMax96 || scale < 0) return std::nullopt;
     Decimal d;
     d.lo_ = static_cast<std::uint64_t>(mantissa);
@@ -62,6 +65,7 @@ std::optional<Decimal> Decimal::parse(QStringView text) {
     int scale = 0;
     int dropped = 0;  // integer digits that did not fit, each a power of ten
     int digits = 0;
+    int kept = 0;  // significant digits in the mantissa
     bool seenPoint = false;
     int firstDropped = -1;  // the first digit past the precision
     bool laterNonZero = false;
@@ -74,7 +78,8 @@ std::optional<Decimal> Decimal::parse(QStringView text) {
         if (!c.isDigit() || c.unicode() > u'9') break;
         const int digit = c.unicode() - u'0';
         ++digits;
-        if (mantissa <= (kMax96 - 9) / 10) {
+        if (kept < kPrecision) {
+            if (mantissa != 0 || digit != 0) ++kept;  // leading zeros are not significant
             mantissa = mantissa * 10 + digit;
             if (seenPoint) ++scale;
         } else {

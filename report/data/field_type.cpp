@@ -31,18 +31,50 @@ Failure cannotTake(const FieldInfo& field, const Value& value, const QString& wh
     return fail(message);
 }
 
-template <class Integer>
+// The values an integer type holds and the kind that stores them.
+struct IntegerRange {
+    std::int64_t min, max;
+    Value::Kind kind;
+};
+
+IntegerRange integerRange(int type) {
+    switch (type) {
+    case fieldtype::TinyInt: return {-128, 127, Value::Kind::Int16};
+    case fieldtype::UnsignedTinyInt: return {0, 255, Value::Kind::Int16};
+    case fieldtype::SmallInt: return {-32768, 32767, Value::Kind::Int16};
+    case fieldtype::UnsignedSmallInt: return {0, 65535, Value::Kind::Int64};
+    case fieldtype::Integer:
+        return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), Value::Kind::Int32};
+    case fieldtype::UnsignedInt: return {0, std::numeric_limits<std::uint32_t>::max(), Value::Kind::Int64};
+    case fieldtype::UnsignedBigInt: return {0, std::numeric_limits<std::int64_t>::max(), Value::Kind::Int64};
+    default:
+        return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max(), Value::Kind::Int64};
+    }
+}
+
 Result<Value> toInteger(const FieldInfo& field, const Value& value, double number) {
-    const double rounded = std::nearbyint(number);  // half to even, as the platform rounds
-    if (rounded < static_cast<double>(std::numeric_limits<Integer>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Integer>::max()))
-        return cannotTake(field, value, QStringLiteral("out of range"));
-    if constexpr (sizeof(Integer) <= 2)
-        return Value(static_cast<std::int16_t>(rounded));
-    else if constexpr (sizeof(Integer) <= 4 && std::numeric_limits<Integer>::is_signed)
-        return Value(static_cast<std::int32_t>(rounded));
-    else
-        return Value(static_cast<long long>(rounded));
+    const IntegerRange range = integerRange(field.type);
+    std::int64_t whole = 0;
+    // Integers are taken exactly: past 2^53 a double would change them.
+    if (const auto* i16 = value.get<std::int16_t>()) {
+        whole = *i16;
+    } else if (const auto* i32 = value.get<std::int32_t>()) {
+        whole = *i32;
+    } else if (const auto* i64 = value.get<std::int64_t>()) {
+        whole = *i64;
+    } else {
+        const double rounded = std::nearbyint(number);  // half to even, as the platform rounds
+        // 2^63 is exact as a double; NaN fails both tests.
+        if (!(rounded >= -9223372036854775808.0 && rounded < 9223372036854775808.0))
+            return cannotTake(field, value, QStringLiteral("out of range"));
+        whole = static_cast<std::int64_t>(rounded);
+    }
+    if (whole < range.min || whole > range.max) return cannotTake(field, value, QStringLiteral("out of range"));
+    switch (range.kind) {
+    case Value::Kind::Int16: return Value(static_cast<std::int16_t>(whole));
+    case Value::Kind::Int32: return Value(static_cast<int>(whole));
+    default: return Value(static_cast<long long>(whole));
+    }
 }
 
 Result<Value> toNumeric(const FieldInfo& field, Value value) {
@@ -50,10 +82,9 @@ Result<Value> toNumeric(const FieldInfo& field, Value value) {
     const auto number = value.toDouble();
     if (!number) return cannotTake(field, value, QStringLiteral("not a number"));
     switch (field.type) {
-    case fieldtype::SmallInt: case fieldtype::TinyInt: case fieldtype::UnsignedTinyInt: return toInteger<std::int16_t>(field, value, *number);
-    case fieldtype::Integer: return toInteger<std::int32_t>(field, value, *number);
+    case fieldtype::SmallInt: case fieldtype::TinyInt: case fieldtype::UnsignedTinyInt: case fieldtype::Integer:
     case fieldtype::UnsignedSmallInt: case fieldtype::UnsignedInt: case fieldtype::BigInt: case fieldtype::UnsignedBigInt:
-        return toInteger<std::int64_t>(field, value, *number);
+        return toInteger(field, value, *number);
     case fieldtype::Single:
         if (std::fabs(*number) > std::numeric_limits<float>::max()) return cannotTake(field, value, QStringLiteral("out of range"));
         return Value(static_cast<float>(*number));

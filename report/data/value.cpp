@@ -33,7 +33,8 @@ Overloaded(F...) -> Overloaded<F...>;
 
 std::optional<Currency> Currency::fromDouble(double value) {
     const double scaled = std::round(value * 10000.0);
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return std::nullopt;
+    // The 64-bit range exactly: 2^63 is a double, NaN fails both tests.
+    if (!(scaled >= -9223372036854775808.0 && scaled < 9223372036854775808.0)) return std::nullopt;
     return Currency{static_cast<std::int64_t>(scaled)};
 }
 
