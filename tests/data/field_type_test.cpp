@@ -138,6 +138,8 @@ const CoerceCase kCoerceCases[] = {
     {"a variant field keeps the kind", field(QStringLiteral("V"), ft::Variant), Value(std::int16_t{3}), Value(std::int16_t{3})},
 };
 
+void PrintTo(const CoerceCase& c, std::ostream* os) { *os << c.why; }
+
 class CoerceToField : public ::testing::TestWithParam<CoerceCase> {};
 
 TEST_P(CoerceToField, StoresOrRefuses) {
