@@ -3,25 +3,20 @@
 // the indexed and the scanned evaluation must agree.
 #include "report/data/record_filter.h"
 #include "report/data/record_set.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
+using ky::fuzz::check;
+using ky::fuzz::visibleIds;
 
 ky::RecordSet makeFixture() {
     namespace ft = ky::fieldtype;
     using ky::Value;
-    ky::RecordSet rs;
     const ky::FieldInfo fields[] = {
         {QStringLiteral("ID"), ft::Integer, 0, true},        {QStringLiteral("Name"), ft::VarWChar, 50, true},
         {QStringLiteral("Score"), ft::Double, 0, true},      {QStringLiteral("Paid"), ft::Boolean, 0, true},
@@ -29,8 +24,6 @@ ky::RecordSet makeFixture() {
         {QStringLiteral("Amount"), ft::Decimal, 0, true},    {QStringLiteral("Price"), ft::Currency, 0, true},
         {QStringLiteral("V"), ft::Variant, 0, true},         {QStringLiteral("Test Date"), ft::DbDate, 0, true},
     };
-    for (const auto& f : fields) (void)rs.appendField(f);
-    rs.open();
     const Value null = Value::null();
     const std::vector<std::vector<Value>> rows = {
         {1, QStringLiteral("Li"), 1.5, true, QStringLiteral("2024-03-05"), QByteArray("ab"), QStringLiteral("12.50"), 3.25,
@@ -40,20 +33,7 @@ ky::RecordSet makeFixture() {
         {4, QStringLiteral("张三"), std::nan(""), true, 45356.5, QByteArray("\0", 1), QStringLiteral("0"), 0.0, null, null},
         {5, QStringLiteral(""), 1e300, false, null, null, null, null, QByteArray("b"), QStringLiteral("8:00")},
     };
-    for (const auto& row : rows) {
-        (void)rs.addNew();
-        for (size_t i = 0; i < row.size(); ++i) (void)rs.setValue(static_cast<int>(i), row[i]);
-    }
-    return rs;
-}
-
-std::vector<std::uint32_t> visibleIds(ky::RecordSet& rs) {
-    std::vector<std::uint32_t> ids;
-    for (rs.moveFirst(); !rs.isEof(); rs.moveNext()) {
-        for (int f = 0; f < rs.fieldCount(); ++f) (void)rs.valueAt(f).toText();
-        ids.push_back(static_cast<std::uint32_t>(*rs.valueAt(0).toDouble()));
-    }
-    return ids;
+    return ky::fuzz::recordSetOf({std::begin(fields), std::end(fields)}, rows);
 }
 
 }  // namespace

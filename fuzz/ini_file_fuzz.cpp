@@ -1,20 +1,11 @@
 // Parses arbitrary bytes as an INI file, then reads and edits it the way the
 // profile functions do; the edits must be visible and the text stable.
 #include "platform/ini_file.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
-}  // namespace
+using ky::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,20 +1,11 @@
 // Opens arbitrary bytes as a saved record set. Whatever opens must save and
 // open again to the same bytes, and every value must convert without harm.
 #include "report/data/record_set_stream.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
-}  // namespace
+using ky::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -2,34 +2,27 @@
 // A sort either applies, showing every row once, or fails changing nothing.
 #include "report/data/record_set.h"
 #include "report/data/record_sort.h"
+#include "fuzz/fuzz_support.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
+using ky::fuzz::check;
+using ky::fuzz::visibleIds;
 
 ky::RecordSet makeFixture() {
     namespace ft = ky::fieldtype;
     using ky::Value;
-    ky::RecordSet rs;
     const ky::FieldInfo fields[] = {
         {QStringLiteral("ID"), ft::Integer, 0, true},   {QStringLiteral("Name"), ft::VarWChar, 50, true},
         {QStringLiteral("Score"), ft::Double, 0, true}, {QStringLiteral("Paid"), ft::Boolean, 0, true},
         {QStringLiteral("Born"), ft::Date, 0, true},    {QStringLiteral("Photo"), ft::VarBinary, 0, true},
         {QStringLiteral("V"), ft::Variant, 0, true},    {QStringLiteral("Test Date"), ft::DbDate, 0, true},
     };
-    for (const auto& f : fields) (void)rs.appendField(f);
-    rs.open();
     const Value null = Value::null();
     const std::vector<std::vector<Value>> rows = {
         {1, QStringLiteral("b"), 1.5, true, QStringLiteral("2024-03-05"), QByteArray("ab"), QStringLiteral("x"), null},
@@ -38,17 +31,7 @@ ky::RecordSet makeFixture() {
         {4, QStringLiteral("a"), -0.0, true, 45356.5, QByteArray("a"), null, null},
         {5, QStringLiteral("张"), std::nan(""), false, null, null, QByteArray("b"), QStringLiteral("8:00")},
     };
-    for (const auto& row : rows) {
-        (void)rs.addNew();
-        for (size_t i = 0; i < row.size(); ++i) (void)rs.setValue(static_cast<int>(i), row[i]);
-    }
-    return rs;
-}
-
-std::vector<int> visibleIds(ky::RecordSet& rs) {
-    std::vector<int> ids;
-    for (rs.moveFirst(); !rs.isEof(); rs.moveNext()) ids.push_back(static_cast<int>(*rs.valueAt(0).toDouble()));
-    return ids;
+    return ky::fuzz::recordSetOf({std::begin(fields), std::end(fields)}, rows);
 }
 
 }  // namespace
