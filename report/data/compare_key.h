@@ -34,5 +34,9 @@ std::size_t hashKey(const CompareKey& key);
 // the index runs these once per row.
 std::size_t hashValue(const Value& value, FieldCategory category);
 bool valueEqualsKey(const Value& value, FieldCategory category, const CompareKey& key);
+// compareKeyOf(value, category) is neither null nor invalid, likewise.
+bool isComparable(const Value& value, FieldCategory category);
+// keysEqual(compareKeyOf(a, category), compareKeyOf(b, category)), likewise.
+bool valuesEqual(const Value& a, const Value& b, FieldCategory category);
 
 }  // namespace ky

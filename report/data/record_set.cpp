@@ -179,10 +179,7 @@ const Value& RecordSet::cell(qsizetype row, int field) const {
     return columns_.at(static_cast<size_t>(field)).values.at(static_cast<size_t>(row));
 }
 
-qsizetype RecordSet::recordCount() const { return hasView_ ? static_cast<qsizetype>(view_.size()) : rowCount_; }
 // An empty record set is at both ends, wherever the cursor was moved.
-bool RecordSet::isEof() const { return position_ >= recordCount() || recordCount() == 0; }
-bool RecordSet::isBof() const { return position_ < 0 || recordCount() == 0; }
 
 long RecordSet::absolutePosition() const {
     if (recordCount() == 0) return positionUnknown;
@@ -198,15 +195,8 @@ Status RecordSet::setAbsolutePosition(long position) {
     return {};
 }
 
-void RecordSet::moveFirst() { position_ = 0; }
-void RecordSet::moveNext() { position_ = std::min(position_ + 1, recordCount()); }
 void RecordSet::movePrevious() { position_ = std::max<qsizetype>(position_ - 1, -1); }
 void RecordSet::moveLast() { position_ = recordCount() - 1; }
-
-const Value& RecordSet::valueAt(int field) const {
-    Q_ASSERT(hasCurrentRow());
-    return columns_[static_cast<size_t>(field)].values[static_cast<size_t>(currentRow())];
-}
 
 Result<Value> RecordSet::value(QStringView fieldName) const {
     const int index = fieldIndex(fieldName);
@@ -258,7 +248,8 @@ Result<std::vector<std::uint32_t>> RecordSet::filteredRows(const FilterNode& fil
     std::vector<std::uint32_t> rows;
     if (equality) {
         const auto& column = columns_[static_cast<size_t>(equality->field)].values;
-        rows = indexOf(equality->field).rowsEqualTo(equality->literal, column);
+        const auto matching = indexOf(equality->field).rowsEqualTo(equality->literal, column);
+        rows.assign(matching.begin(), matching.end());
         if (&root != equality)
             std::erase_if(rows, [&](std::uint32_t row) { return !filterHolds(root, *this, row); });
         return rows;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -54,20 +55,23 @@ public:
     const Value& cell(qsizetype row, int field) const;
 
     // The rows the filter lets through.
-    qsizetype recordCount() const;
-    bool isEof() const;
-    bool isBof() const;
+    qsizetype recordCount() const { return hasView_ ? static_cast<qsizetype>(view_.size()) : rowCount_; }
+    bool isEof() const { return position_ >= recordCount() || recordCount() == 0; }
+    bool isBof() const { return position_ < 0 || recordCount() == 0; }
     bool hasCurrentRow() const { return !isEof() && !isBof(); }
     // 1-based place of the current row among the visible rows.
     long absolutePosition() const;
     Status setAbsolutePosition(long position);
-    void moveFirst();
-    void moveNext();
+    void moveFirst() { position_ = 0; }
+    void moveNext() { position_ = std::min(position_ + 1, recordCount()); }
     void movePrevious();
     void moveLast();
 
     // A field of the current row; the caller makes sure there is one.
-    const Value& valueAt(int field) const;
+    const Value& valueAt(int field) const {
+        Q_ASSERT(hasCurrentRow());
+        return columns_[static_cast<size_t>(field)].values[static_cast<size_t>(currentRow())];
+    }
     // A field of the current row by name; fails at BOF/EOF or for an unknown name.
     Result<Value> value(QStringView fieldName) const;
     // Bytes of a binary value, characters × 2 of a text, 0 for null.
