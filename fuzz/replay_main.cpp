@@ -1,4 +1,4 @@
-// Runs a fuzz target over every file of its seed corpus, for the test suite.
+// Runs a fuzz target over every file of its corpus folder, for the test suite.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

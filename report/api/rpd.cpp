@@ -50,16 +50,8 @@ void RPD::advise(std::shared_ptr<IRPDEvents> sink) {
 
 void RPD::unadvise(const std::shared_ptr<IRPDEvents>& sink) { std::erase(sinks_, sink); }
 
-void RPD::raise(const std::function<void(IRPDEvents&)>& event) {
-    // A handler may unadvise while we are raising; walk a copy.
-    const auto sinks = sinks_;
-    for (const auto& sink : sinks) event(*sink);
-}
-
-void RPD::setReportName(const QString& value) {
-    session_->reportName = value;
-    session_->applicationTitle = value;
-}
+// The component's application title is the report name; nothing keeps a copy.
+void RPD::setReportName(const QString& value) { session_->reportName = value; }
 
 void RPD::setColorMode(std::int32_t value) { printers_->setColorMode(toInt16(value, "ColorMode")); }
 void RPD::setPrintQuality(std::int32_t value) { printers_->setPrintQuality(toInt16(value, "PrintQuality")); }

@@ -10,7 +10,6 @@
 
 #include <pugixml.hpp>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,8 +69,6 @@ public:
     const QString& pbString() const { return pbString_; }
 
 private:
-    void raise(const std::function<void(IRPDEvents&)>& event);
-
     std::shared_ptr<ReportSession> session_;
     std::shared_ptr<PrinterService> printers_;
     std::vector<std::shared_ptr<IRPDEvents>> sinks_;

@@ -20,8 +20,7 @@ struct ServerPrintSelection {
 };
 
 struct ReportSession {
-    QString reportName;
-    QString applicationTitle;  // follows the report name
+    QString reportName;  // also the component's application title
     QString appName;
     QString appPath;
     QString tempPath;

@@ -68,7 +68,6 @@ TEST_F(RpdTest, PropertiesReachTheSessionAndThePrinter) {
     rpd->setPBString(QStringLiteral("unused"));
 
     EXPECT_EQ(session->reportName, QStringLiteral("血常规"));
-    EXPECT_EQ(session->applicationTitle, QStringLiteral("血常规"));  // the title follows the report name
     EXPECT_EQ(rpd->ReportName(), QStringLiteral("血常规"));
     EXPECT_EQ(session->appName, QStringLiteral("检验"));
     EXPECT_TRUE(session->allowDesign);
