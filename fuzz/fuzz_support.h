@@ -4,6 +4,7 @@
 
 #include "report/data/record_set.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -27,6 +28,30 @@ inline RecordSet recordSetOf(const std::vector<FieldInfo>& fields, const std::ve
     }
     return rs;
 }
+
+// Five rows over a field of each kind, with values that differ only in case,
+// -0 and 0, NaN, nulls, empty text and bytes, for filters and sorts to chew on.
+inline RecordSet mixedRecordSet() {
+    namespace ft = fieldtype;
+    const FieldInfo fields[] = {
+        {QStringLiteral("ID"), ft::Integer, 0, true},        {QStringLiteral("Name"), ft::VarWChar, 50, true},
+        {QStringLiteral("Score"), ft::Double, 0, true},      {QStringLiteral("Paid"), ft::Boolean, 0, true},
+        {QStringLiteral("Born"), ft::Date, 0, true},         {QStringLiteral("Photo"), ft::VarBinary, 0, true},
+        {QStringLiteral("Amount"), ft::Decimal, 0, true},    {QStringLiteral("Price"), ft::Currency, 0, true},
+        {QStringLiteral("V"), ft::Variant, 0, true},         {QStringLiteral("Test Date"), ft::DbDate, 0, true},
+    };
+    const Value null = Value::null();
+    const std::vector<std::vector<Value>> rows = {
+        {1, QStringLiteral("Li"), 1.5, true, QStringLiteral("2024-03-05"), QByteArray("ab"), QStringLiteral("12.50"), 3.25,
+         QStringLiteral("x"), null},
+        {2, QStringLiteral("LI"), -0.0, false, null, null, null, null, 7, QStringLiteral("2024-01-01")},
+        {3, null, 0.0, null, QStringLiteral("1999-12-31 23:59:59"), QByteArray(), QStringLiteral("-1e-3"), -1.0, true, null},
+        {4, QStringLiteral("张三"), std::nan(""), true, 45356.5, QByteArray("\0", 1), QStringLiteral("0"), 0.0, null, null},
+        {5, QStringLiteral(""), 1e300, false, null, null, null, null, QByteArray("b"), QStringLiteral("8:00")},
+    };
+    return recordSetOf({std::begin(fields), std::end(fields)}, rows);
+}
+
 
 // The first field (an ID) of every visible row, reading every other value on
 // the way so that conversions run on whatever the rows hold.
