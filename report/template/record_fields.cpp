@@ -1,0 +1,85 @@
+#include "report/template/record_fields.h"
+
+#include "report/template/dom_helpers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ky {
+
+namespace {
+
+QString tagName(const char* tag) { return QString::fromLatin1(tag); }
+
+int toInt(double value) {
+    const double rounded = std::nearbyint(value);
+    if (rounded > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (rounded < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+QString RecordReader::text(const char* tag, const QString& fallback) const {
+    return GetChildText(record_, tagName(tag), fallback);
+}
+
+double RecordReader::number(const char* tag, double fallback) const {
+    return has(tag) ? readNumber(text(tag)) : fallback;
+}
+
+int RecordReader::integer(const char* tag, int fallback) const { return has(tag) ? toInt(readNumber(text(tag))) : fallback; }
+
+bool RecordReader::flag(const char* tag, bool fallback) const {
+    if (!has(tag)) return fallback;
+    return readFlag(text(tag)).value_or(fallback);
+}
+
+StreamPtr RecordReader::stream(const char* tag) {
+    auto bytes = GetChildStream(record_, tagName(tag));
+    if (!bytes) {
+        failWith(bytes.error());
+        return nullptr;
+    }
+    return bytes.value();
+}
+
+QString RecordReader::requiredText(const char* tag) {
+    if (!has(tag)) failWith(QStringLiteral("%1 lacks the field %2").arg(QString::fromUtf8(record_.name()), tagName(tag)));
+    return text(tag);
+}
+
+int RecordReader::requiredInteger(const char* tag) {
+    const QString value = requiredText(tag);
+    return toInt(readNumber(value));
+}
+
+bool RecordReader::requiredFlag(const char* tag) {
+    const QString value = requiredText(tag);
+    if (!ok()) return false;
+    const auto parsed = readFlag(value);
+    if (!parsed) failWith(QStringLiteral("%1: %2 is not a flag: \"%3\"").arg(QString::fromUtf8(record_.name()), tagName(tag), value));
+    return parsed.value_or(false);
+}
+
+void RecordReader::failWith(const QString& detail) {
+    if (detail_.isEmpty()) detail_ = detail;  // the first problem is the one to report
+}
+
+Status RecordReader::status() const {
+    if (ok()) return {};
+    return fail(kTemplateLoadError);
+}
+
+void RecordWriter::text(const char* tag, const QString& value) { SetChildText(record_, tagName(tag), value); }
+void RecordWriter::number(const char* tag, double value) { text(tag, writeDecimal(value)); }
+void RecordWriter::integer(const char* tag, long long value) { text(tag, QString::number(value)); }
+void RecordWriter::flag(const char* tag, bool value) { text(tag, writeFlag(value)); }
+
+void RecordWriter::stream(const char* tag, const StreamPtr& bytes) {
+    const pugi::xml_node existing = record_.child(tag);
+    if (existing) record_.remove_child(existing);
+    AppendBinaryElement(record_, tagName(tag), bytes);
+}
+
+}  // namespace ky
