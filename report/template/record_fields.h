@@ -28,7 +28,7 @@ public:
     // The picture or other bytes of a bin.base64 field; nothing when absent or empty.
     StreamPtr stream(const char* tag);
 
-    // Required tags: absent (or, for flags and integers, unreadable) fails the load.
+    // Required tags: absent (or, for flags, unreadable) fails the load; integers read leniently.
     QString requiredText(const char* tag);
     int requiredInteger(const char* tag);
     bool requiredFlag(const char* tag);

@@ -24,9 +24,11 @@ struct Command {
     std::function<int(const QStringList& args, const Output& io)> run;
 };
 
-// Exit codes: 0 success, 1 the work failed, 2 the command line was wrong.
+// Exit codes: 0 success, 1 the work failed, 2 the command line was wrong or
+// the input is not a template that loads.
 inline constexpr int exitOk = 0, exitFailed = 1, exitUsage = 2;
 
 std::vector<Command> registrationCommands();
+std::vector<Command> templateCommands();
 
 }  // namespace ky::cli

@@ -8,7 +8,11 @@ using namespace ky::cli;
 
 namespace {
 
-std::vector<Command> allCommands() { return registrationCommands(); }
+std::vector<Command> allCommands() {
+    std::vector<Command> commands = registrationCommands();
+    for (auto& c : templateCommands()) commands.push_back(std::move(c));
+    return commands;
+}
 
 void printHelp(const std::vector<Command>& commands, const Output& io) {
     QString text = QStringLiteral(

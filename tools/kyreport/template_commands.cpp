@@ -1,0 +1,90 @@
+// kyreport normalize: a template loaded and written back page by page, as
+// the designer would save it.
+
+#include "tools/kyreport/command.h"
+
+#include "report/template/record_fields.h"
+#include "report/template/report_data_file.h"
+#include "report/template/template_document.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace ky::cli {
+
+namespace {
+
+// The template bytes of an .rpx file, or the Format part of an .rpd file.
+Result<StreamPtr> templateOf(const QString& path) {
+    auto file = makeStream();
+    if (Status read = file->loadFromFile(path); !read) return fail(read.error());
+    if (!path.endsWith(QStringLiteral(".rpd"), Qt::CaseInsensitive)) return file;
+    auto parts = UnpackReportData(file);
+    if (!parts) return fail(parts.error());
+    if (!parts->format) return fail(QStringLiteral("%1 holds no template").arg(path));
+    return parts->format;
+}
+
+Result<QByteArray> normalized(const StreamPtr& source) {
+    TemplateDocument document;
+    if (Status loaded = document.loadRPX(source); !loaded) return fail(loaded.error());
+    std::vector<int> numbers;
+    for (pugi::xml_node page : document.document().child("Report").child("Pages").children("Page"))
+        numbers.push_back(static_cast<int>(readNumber(QString::fromUtf8(page.child_value("PageNo")))));
+    std::sort(numbers.begin(), numbers.end());
+    for (int n : numbers) {
+        if (Status shown = document.showPage(n); !shown) return fail(shown.error());
+        document.writeCurrentPage();
+    }
+    return document.save();
+}
+
+int normalize(const QStringList& args, const Output& io) {
+    QStringList rest = args;
+    QString out;
+    if (const qsizetype at = rest.indexOf(QStringLiteral("--out")); at >= 0) {
+        if (at + 1 >= rest.size()) {
+            io.error(QStringLiteral("kyreport normalize: --out needs a file name"));
+            return exitUsage;
+        }
+        out = rest[at + 1];
+        rest.remove(at, 2);
+    }
+    if (rest.size() != 1) {
+        io.error(QStringLiteral("usage: kyreport normalize IN [--out OUT]"));
+        return exitUsage;
+    }
+    auto source = templateOf(rest.front());
+    if (!source) {
+        io.error(source.error());
+        return exitFailed;
+    }
+    auto bytes = normalized(source.value());
+    if (!bytes) {
+        io.error(kTemplateLoadError);
+        return exitUsage;  // the template could not be loaded: status 2
+    }
+    if (out.isEmpty()) {
+        std::fwrite(bytes->constData(), 1, static_cast<size_t>(bytes->size()), io.out);
+        return exitOk;
+    }
+    if (Status saved = ByteStream(bytes.value()).saveToFile(out); !saved) {
+        io.error(saved.error());
+        return exitFailed;
+    }
+    return exitOk;
+}
+
+}  // namespace
+
+std::vector<Command> templateCommands() {
+    return {
+        {QStringLiteral("normalize"), QStringLiteral("normalize IN [--out OUT]"),
+         QStringLiteral("load a template (.rpx, or the template of an .rpd) and write it back as a save would"),
+         normalize},
+    };
+}
+
+}  // namespace ky::cli
