@@ -38,7 +38,7 @@ PageSetup readSetup(const RecordReader& size) {
 
 }  // namespace
 
-TemplateDocument::TemplateDocument(QString reportName, TemplateView* view) : view_(view), reportName_(std::move(reportName)) {}
+TemplateDocument::TemplateDocument(ReportSession& session, TemplateView* view) : session_(session), view_(view) {}
 
 QByteArray TemplateDocument::defaultDocument() {
     pugi::xml_document document;
@@ -127,12 +127,15 @@ Status TemplateDocument::showPage(int n) {
 
 void TemplateDocument::readReportSettings() {
     RecordReader report(report_);
-    if (reportName_.isEmpty()) {
-        reportName_ = report.text("Name");
-        if (view_) view_->reportNameRead(reportName_);
+    if (session_.reportName.isEmpty()) {
+        session_.reportName = report.text("Name");
+        if (view_) {
+            view_->reportNameRead(session_.reportName);
+            view_->captionChanged(designCaption());
+        }
     }
     ReportSettings& settings = page_.report;
-    settings.Name = reportName_;
+    settings.Name = session_.reportName;
     settings.XianKuan = report.integer("XianKuan", 1);
     settings.NeedCFG = report.flag("NeedCFG", true);
     settings.NoDataRP = report.text("NoDataRP", QStringLiteral("未定义"));
@@ -172,7 +175,7 @@ Status TemplateDocument::readPage(pugi::xml_node page) {
 void TemplateDocument::writeCurrentPage() {
     RecordWriter report(report_);
     const ReportSettings& settings = page_.report;
-    report.text("Name", reportName_);
+    report.text("Name", session_.reportName);
     report.integer("XianKuan", std::max(1, settings.XianKuan));
     report.flag("NeedCFG", settings.NeedCFG);
     report.text("NoDataRP", settings.NoDataRP);

@@ -5,11 +5,14 @@
 
 #include "report/template/element_tree.h"
 #include "report/template/page_model.h"
+#include "report/data/report_session.h"
 #include "platform/byte_stream.h"
 #include "platform/result.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 #include <pugixml.hpp>
 
@@ -23,13 +26,30 @@ public:
     // The report name read from a template when the report had none.
     virtual void reportNameRead(const QString& name) { (void)name; }
     virtual void pageButtonsChanged(bool previousEnabled, bool nextEnabled) { (void)previousEnabled, (void)nextEnabled; }
+    virtual void captionChanged(const QString& caption) { (void)caption; }
+    // The wait cursor while saving.
+    virtual void busyChanged(bool busy) { (void)busy; }
+    // An input box titled with the application name; nothing when cancelled.
+    virtual std::optional<QString> askText(const QString& title, const QString& prompt) {
+        (void)title, (void)prompt;
+        return std::nullopt;
+    }
+    // The file dialog for templates; nothing when cancelled.
+    virtual std::optional<QString> chooseTemplateFile(const QString& title, const QString& filter) {
+        (void)title, (void)filter;
+        return std::nullopt;
+    }
+    // A message box with the information icon.
+    virtual void showMessage(const QString& title, const QString& text) { (void)title, (void)text; }
+    // The save event: the host stores the template and may veto with isOk = false.
+    virtual void xmlSaved(const QString& xml, const StreamPtr& stream, bool& isOk) { (void)xml, (void)stream, (void)isOk; }
 };
 
 class TemplateDocument {
 public:
-    // `reportName` is the report name already set by the host (it wins over
-    // the template's); `view` may be null.
-    explicit TemplateDocument(QString reportName = {}, TemplateView* view = nullptr);
+    // The session's report name, when set, wins over the template's; `view`
+    // may be null.
+    explicit TemplateDocument(ReportSession& session, TemplateView* view = nullptr);
 
     // Replaces the document from the stream (the default new-report
     // document when the bytes are not XML) and shows page 1. Nothing when
@@ -47,12 +67,25 @@ public:
 
     // The document as a save writes it: the page shown is written back first.
     QByteArray save();
+    // The save command: only when design is allowed. Raises the save event
+    // with the document's text and bytes; false when vetoed or not allowed.
+    bool saveTemplate();
+    // The report data file of the document and the session's record sets.
+    Result<StreamPtr> GetRPDFile();
+    // The import command: the single-page form is loaded into the current
+    // page; otherwise the user picks a page, or -1 for all pages. Failures
+    // are shown as the load error.
+    void importTemplate(const StreamPtr& stream);
+    // The open command: an .rpx, or the template of an .rpd, is imported.
+    void openTemplateFile();
+    bool hasUnsavedChanges() const { return unsaved_; }
+    void setUnsavedChanges(bool unsaved) { unsaved_ = unsaved; }
 
     PageModel& page() { return page_; }
     const PageModel& page() const { return page_; }
     int currentPageNumber() const { return currentPage_; }
     int pageCount() const { return pageCount_; }
-    const QString& reportName() const { return reportName_; }
+    const QString& reportName() const { return session_.reportName; }
     pugi::xml_document& document() { return document_; }
 
     // The document used when there is no template or it cannot be parsed.
@@ -64,9 +97,12 @@ private:
     void status(const QString& text);
     std::vector<pugi::xml_node> pageNodes() const;
     Status importSinglePage(const StreamPtr& stream);
+    Status importPages(const StreamPtr& stream, int pageCount, pugi::xml_document& imported);
+    QString designCaption() const;
 
+    ReportSession& session_;
     TemplateView* view_;
-    QString reportName_;
+    bool unsaved_ = false;
     pugi::xml_document document_;
     pugi::xml_node report_, pages_, currentNode_;
     int currentPage_ = 0;

@@ -13,6 +13,12 @@ QByteArray utf8(const char16_t* text) { return QString::fromUtf16(text).toUtf8()
 
 StreamPtr streamOf(const char16_t* xml) { return makeStream(utf8(xml)); }
 
+ReportSession named(const char16_t* reportName) {
+    ReportSession session;
+    session.reportName = QString::fromUtf16(reportName);
+    return session;
+}
+
 QStringList childNames(pugi::xml_node node) {
     QStringList names;
     for (pugi::xml_node child : node.children()) names.append(QString::fromUtf8(child.name()));
@@ -42,7 +48,8 @@ const char16_t* const kThreePages =
     u"</Pages><Name>血常规</Name></Report>";
 
 TEST(TemplateDocument, AnUnparsableTemplateGivesTheDefaultDocument) {
-    TemplateDocument document;
+    ReportSession session;
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(makeStream("not xml")));
     EXPECT_EQ(document.pageCount(), 1);
     EXPECT_EQ(document.page().setup.PageWidth, 21);
@@ -73,7 +80,8 @@ TEST(TemplateDocument, TheDefaultDocumentHasTheDocumentedShape) {
 
 TEST(TemplateDocument, PagesAreFoundByNumberAndTheHostsReportNameWins) {
     RecordingView view;
-    TemplateDocument fromTemplate(QString(), &view);
+    ReportSession session;
+    TemplateDocument fromTemplate(session, &view);
     ASSERT_TRUE(fromTemplate.loadRPX(streamOf(kThreePages)));
     EXPECT_EQ(fromTemplate.pageCount(), 3);
     // There is no page 1: the blank page shown first reads no report fields.
@@ -84,14 +92,17 @@ TEST(TemplateDocument, PagesAreFoundByNumberAndTheHostsReportNameWins) {
     EXPECT_EQ(fromTemplate.currentPageNumber(), 5);
     EXPECT_EQ(view.texts.back(), QStringLiteral("设计报表,当前第【5】页,共有【3】页。"));
 
-    TemplateDocument named(QStringLiteral("尿常规"));
+    ReportSession namedSession;
+    namedSession.reportName = QStringLiteral("尿常规");
+    TemplateDocument named(namedSession);
     ASSERT_TRUE(named.loadRPX(streamOf(kThreePages)));
     EXPECT_EQ(named.reportName(), QStringLiteral("尿常规"));
 }
 
 TEST(TemplateDocument, ShowingAPageReportsProgressInOrder) {
     RecordingView view;
-    TemplateDocument document(QStringLiteral("R"), &view);
+    ReportSession session = named(u"R");
+    TemplateDocument document(session, &view);
     ASSERT_TRUE(document.loadRPX(streamOf(kThreePages)));
     view.texts.clear();
     ASSERT_TRUE(document.showPage(2));
@@ -107,7 +118,8 @@ TEST(TemplateDocument, ShowingAPageReportsProgressInOrder) {
 }
 
 TEST(TemplateDocument, TheSinglePageFormBecomesPageOne) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(streamOf(
         u"<Report><Size><PageWidth>18.5</PageWidth></Size><Controls>"
         u"<ChildReport><Left>0</Left><Top>0</Top><Width>500</Width><Height>500</Height>"
@@ -127,7 +139,8 @@ TEST(TemplateDocument, TheSinglePageFormBecomesPageOne) {
 }
 
 TEST(TemplateDocument, WritingBackAppliesTheWritingRules) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(streamOf(u"<Report><Pages><Page><PageNo>1</PageNo><Size><PageSize>0</PageSize></Size>"
                                           u"</Page></Pages><XianKuan>0</XianKuan></Report>")));
     pugi::xml_document saved;
@@ -137,7 +150,8 @@ TEST(TemplateDocument, WritingBackAppliesTheWritingRules) {
 }
 
 TEST(TemplateDocument, RenumberingClosesGapsAndMovingShiftsTheOthers) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(streamOf(kThreePages)));
     document.renumberPages();
     EXPECT_EQ(pageNumbers(document), (std::vector<int>{1, 2, 3}));
@@ -166,7 +180,8 @@ StreamPtr nestedChildReports(const char16_t* innerWidth) {
 }
 
 TEST(TemplateDocument, ChildReportsNestAndAreRenumberedDepthFirst) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(nestedChildReports(u"400")));
     ASSERT_EQ(document.page().elements.elements.size(), 1u);
     const auto& outer = static_cast<const ChildReportModel&>(*document.page().elements.elements[0]);
@@ -197,14 +212,16 @@ TEST(TemplateDocument, ChildReportsNestAndAreRenumberedDepthFirst) {
 }
 
 TEST(TemplateDocument, AChildReportOfZeroWidthIsDroppedWithItsContent) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(nestedChildReports(u"0")));
     const auto& outer = static_cast<const ChildReportModel&>(*document.page().elements.elements[0]);
     EXPECT_TRUE(outer.main.elements.empty());
 }
 
 TEST(TemplateDocument, DeletedElementsAndTheirContentAreNotWritten) {
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     ASSERT_TRUE(document.loadRPX(nestedChildReports(u"400")));
     auto& outer = static_cast<ChildReportModel&>(*document.page().elements.elements[0]);
     outer.main.elements[0]->deleted = true;
@@ -226,7 +243,8 @@ TEST(TemplateDocument, NestingBeyondTheLimitIsALoadErrorNotACrash) {
         xml += QStringLiteral("<ChildReports><ChildReport><Width>10</Width><ChildMain><Controls>");
     for (int i = 0; i < depth; ++i) xml += QStringLiteral("</Controls></ChildMain></ChildReport></ChildReports>");
     xml += QStringLiteral("</Controls></Page></Pages></Report>");
-    TemplateDocument document(QStringLiteral("R"));
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
     const Status loaded = document.loadRPX(makeStream(xml.toUtf8()));
     ASSERT_FALSE(loaded);
     EXPECT_EQ(loaded.error(), QStringLiteral("报表格式包含非法数据，导入或打开失败"));

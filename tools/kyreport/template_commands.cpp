@@ -28,7 +28,8 @@ Result<StreamPtr> templateOf(const QString& path) {
 }
 
 Result<QByteArray> normalized(const StreamPtr& source) {
-    TemplateDocument document;
+    ReportSession session;
+    TemplateDocument document(session);
     if (Status loaded = document.loadRPX(source); !loaded) return fail(loaded.error());
     std::vector<int> numbers;
     for (pugi::xml_node page : document.document().child("Report").child("Pages").children("Page"))

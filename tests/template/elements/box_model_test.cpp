@@ -49,7 +49,7 @@ TEST(BoxModel, NewElementsAndRecordsWithoutTheTagsHaveTheirOwnDefaults) {
         int absentTag;   // the reading default
     };
     const Row rows[] = {
-        // A new box draws two-pixel window-text borders; old records without the tags drew one-pixel black ones.
+        // A new box draws two-pixel window-text borders; a record without the tags reads one-pixel black ones.
         {"BorderWidth", [](const BoxModel& b) { return b.BorderWidth; }, 2, 1},
         {"BorderColor", [](const BoxModel& b) { return b.BorderColor; }, kWindowTextColor, 0},
         {"BorderStyle", [](const BoxModel& b) { return b.BorderStyle; }, 1, 1},  // not in the record: stays solid
