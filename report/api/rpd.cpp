@@ -1,6 +1,8 @@
 #include "report/api/rpd.h"
 
+#include "report/template/report_data_file.h"
 #include "report/template/xml_document.h"
+#include "report/data/record_set_bundle.h"
 #include "platform/com_error.h"
 
 #include <algorithm>
@@ -89,6 +91,21 @@ bool RPD::SetXmlFormat(const QString& strXml) {
     if (!loadXmlText(*templateDom_, rewriteXmlEntities(strXml))) return false;
     templateStream_ = makeStream(saveXmlBytes(*templateDom_));
     return true;
+}
+
+StreamPtr RPD::SubmitRPD() {
+    auto bundle = packRecordSets(session_->recordSets);
+    if (!bundle) throw ComError(bundle.error());
+    return PackReportData(templateStream_, bundle.value());
+}
+
+void RPD::loadReportDataFile(const StreamPtr& file) {
+    if (!file) return;
+    file->setPosition(0);
+    const auto parts = UnpackReportData(file);
+    if (!parts) throw ComError(parts.error());
+    if (Status loaded = loadRecordSets(session_->recordSets, parts->data); !loaded) throw ComError(loaded.error());
+    setFormatXMLStream(parts->format);
 }
 
 bool RPD::CloseRPT() {

@@ -61,6 +61,11 @@ public:
                       const QString& strLinkChildKey) override;
     bool SetXmlFormat(const QString& strXml) override;
     bool CloseRPT() override;
+    StreamPtr SubmitRPD() override;
+    void DesignRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
+    void ViewRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
+    void PrintRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
+    void OutPutRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
 
     // For the component's own parts and tests.
     const StreamPtr& templateStream() const { return templateStream_; }
@@ -69,6 +74,9 @@ public:
     const QString& pbString() const { return pbString_; }
 
 private:
+    // Splits a report data file into record sets and template; throws ComError.
+    void loadReportDataFile(const StreamPtr& file);
+
     std::shared_ptr<ReportSession> session_;
     std::shared_ptr<PrinterService> printers_;
     std::vector<std::shared_ptr<IRPDEvents>> sinks_;

@@ -89,6 +89,17 @@ public:
                               const QString& strLinkParentKey, const QString& strLinkChildKey) = 0;
     virtual bool SetXmlFormat(const QString& strXml) = 0;
     virtual bool CloseRPT() = 0;
+
+    // A new report data file of the template and the current record sets, at position 0.
+    virtual StreamPtr SubmitRPD() = 0;
+    // Each takes a report data file: its record sets replace the report's
+    // and its template becomes the template (nothing given: nothing done).
+    // Design and preview then open the window, printing prints and output
+    // writes the file; those steps need the window and the engine.
+    virtual void DesignRPD(StreamPtr FileStm) = 0;
+    virtual void ViewRPD(StreamPtr FileStm) = 0;
+    virtual void PrintRPD(StreamPtr FileStm) = 0;
+    virtual void OutPutRPD(StreamPtr FileStm) = 0;
 };
 
 class IStaticClass {

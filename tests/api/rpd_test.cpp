@@ -242,3 +242,41 @@ TEST_F(RpdTest, SinksCanBeAdvisedAndUnadvised) {
 
 }  // namespace
 }  // namespace ky
+
+namespace ky {
+namespace {
+
+TEST_F(RpdTest, SubmittedReportDataFilesOpenAgainWithTheirRecordSetsAndTemplate) {
+    auto rpd = makeRpd();
+    auto records = recordSet({{u"Name", fieldtype::VarWChar}});
+    ASSERT_TRUE(records->addNew());
+    ASSERT_TRUE(records->setValue(0, QStringLiteral("李明")));
+    rpd->AddRecordset(records, QStringLiteral("main"), {}, QStringLiteral("病人"), {}, {}, {});
+    ASSERT_TRUE(rpd->SetXmlFormat(QStringLiteral("<Report><Name>血常规</Name></Report>")));
+    const StreamPtr file = rpd->SubmitRPD();
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->position(), 0);
+
+    auto other = makeRpd();  // a new object starts with one empty slot and no template
+    other->ViewRPD(file);
+    ASSERT_EQ(session->recordSets.size(), 1);
+    const auto& wrapper = session->recordSets.slots()[0];
+    ASSERT_TRUE(wrapper && wrapper->recordSet());
+    EXPECT_EQ(wrapper->key(), QStringLiteral("main"));
+    EXPECT_EQ(wrapper->Description(), QStringLiteral("病人"));
+    EXPECT_TRUE(wrapper->HasField(QStringLiteral("name")));
+    EXPECT_EQ(wrapper->recordSet()->value(u"Name").value(), Value(QStringLiteral("李明")));
+    ASSERT_NE(other->templateDom(), nullptr);
+    EXPECT_STREQ(other->templateDom()->child("Report").child_value("Name"), "血常规");
+}
+
+TEST_F(RpdTest, ReportDataFileMethodsIgnoreNothingAndRefuseBrokenFiles) {
+    auto rpd = makeRpd();
+    rpd->DesignRPD(nullptr);
+    rpd->PrintRPD(nullptr);
+    EXPECT_EQ(rpd->templateStream(), nullptr);
+    EXPECT_THROW(rpd->OutPutRPD(makeStream("not a report data file")), ComError);
+}
+
+}  // namespace
+}  // namespace ky
