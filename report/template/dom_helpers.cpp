@@ -32,15 +32,23 @@ pugi::xml_node AppendBinaryElement(pugi::xml_node parent, const QString& name, c
 }
 
 void SetChildText(pugi::xml_node parent, const QString& name, const QString& text) {
-    pugi::xml_node child = firstChild(parent, name);
-    if (!child) child = parent.append_child(utf8(name).c_str());
+    SetChildText(parent, utf8(name).c_str(), text);
+}
+
+void SetChildText(pugi::xml_node parent, const char* name, const QString& text) {
+    pugi::xml_node child = parent.child(name);
+    if (!child) child = parent.append_child(name);
     // Replace the whole content, as setting the DOM's text does.
     while (child.first_child()) child.remove_child(child.first_child());
-    if (!text.isEmpty()) child.text().set(utf8(text).c_str());
+    if (!text.isEmpty()) child.text().set(text.toUtf8().constData());
 }
 
 QString GetChildText(pugi::xml_node parent, const QString& name, const QString& fallback) {
-    const pugi::xml_node child = firstChild(parent, name);
+    return GetChildText(parent, utf8(name).c_str(), fallback);
+}
+
+QString GetChildText(pugi::xml_node parent, const char* name, const QString& fallback) {
+    const pugi::xml_node child = parent.child(name);
     if (!child) return fallback;
     return QString::fromUtf8(child.child_value());
 }

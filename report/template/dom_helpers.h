@@ -19,9 +19,11 @@ pugi::xml_node AppendTextElement(pugi::xml_node parent, const QString& name, con
 pugi::xml_node AppendBinaryElement(pugi::xml_node parent, const QString& name, const StreamPtr& stream);
 // Sets the text of the first child `name`, appending the child when missing.
 void SetChildText(pugi::xml_node parent, const QString& name, const QString& text);
+void SetChildText(pugi::xml_node parent, const char* name, const QString& text);
 // The text of the first child `name`; `fallback` when there is none (an
 // empty child gives "").
 QString GetChildText(pugi::xml_node parent, const QString& name, const QString& fallback);
+QString GetChildText(pugi::xml_node parent, const char* name, const QString& fallback);
 // The bytes of the first child `name` in a new stream, positioned at its end;
 // nothing when the child is absent or empty; an error when its text is not
 // base64.

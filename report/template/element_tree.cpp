@@ -1,6 +1,5 @@
 #include "report/template/element_tree.h"
 
-#include "report/template/dom_helpers.h"
 #include "report/template/elements/child_report_model.h"
 
 #include <algorithm>
@@ -112,7 +111,7 @@ void writeLevel(pugi::xml_node controls, const ElementContainer& container, cons
         }
         const RecordKind* kind = recordKindOf(element->kind());
         if (!kind) continue;
-        RecordWriter writer(AppendTextElement(controls.child(kind->collection), QString::fromLatin1(kind->record), {}));
+        auto writer = RecordWriter::fresh(controls.child(kind->collection).append_child(kind->record));
         element->write(writer, dx, dy);
     }
 }
@@ -121,13 +120,13 @@ void writeChildReport(pugi::xml_node collection, const ChildReportModel& frame, 
                       double dy, int depth) {
     // Reading refuses deeper nesting, so a model this deep was built in memory; cut it off rather than overflow.
     if (depth >= kMaxChildReportDepth) return;
-    RecordWriter writer(AppendTextElement(collection, QStringLiteral("ChildReport"), {}));
+    auto writer = RecordWriter::fresh(collection.append_child("ChildReport"));
     writer.integer("ChildReportIndex", frame.index);
     frame.write(writer, dx, dy);
     writer.text("ListName", frame.shortName());
     writer.text("ParentListName", parentListName);
-    pugi::xml_node main = AppendTextElement(writer.record(), QStringLiteral("ChildMain"), {});
-    RecordWriter mainWriter(main);
+    pugi::xml_node main = writer.record().append_child("ChildMain");
+    auto mainWriter = RecordWriter::fresh(main);
     mainWriter.number("Width", frame.mainWidth);
     mainWriter.number("Height", frame.mainHeight);
     pugi::xml_node controls = main.append_child("Controls");

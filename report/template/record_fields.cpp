@@ -20,9 +20,7 @@ int toInt(double value) {
 
 }  // namespace
 
-QString RecordReader::text(const char* tag, const QString& fallback) const {
-    return GetChildText(record_, tagName(tag), fallback);
-}
+QString RecordReader::text(const char* tag, const QString& fallback) const { return GetChildText(record_, tag, fallback); }
 
 double RecordReader::number(const char* tag, double fallback) const {
     return has(tag) ? readNumber(text(tag)) : fallback;
@@ -71,14 +69,20 @@ Status RecordReader::status() const {
     return fail(kTemplateLoadError);
 }
 
-void RecordWriter::text(const char* tag, const QString& value) { SetChildText(record_, tagName(tag), value); }
+void RecordWriter::text(const char* tag, const QString& value) {
+    if (!fresh_) {
+        SetChildText(record_, tag, value);
+        return;
+    }
+    pugi::xml_node child = record_.append_child(tag);
+    if (!value.isEmpty()) child.text().set(value.toUtf8().constData());
+}
 void RecordWriter::number(const char* tag, double value) { text(tag, writeDecimal(value)); }
 void RecordWriter::integer(const char* tag, long long value) { text(tag, QString::number(value)); }
 void RecordWriter::flag(const char* tag, bool value) { text(tag, writeFlag(value)); }
 
 void RecordWriter::stream(const char* tag, const StreamPtr& bytes) {
-    const pugi::xml_node existing = record_.child(tag);
-    if (existing) record_.remove_child(existing);
+    if (!fresh_) record_.remove_child(tag);
     AppendBinaryElement(record_, tagName(tag), bytes);
 }
 

@@ -47,7 +47,15 @@ private:
 
 class RecordWriter {
 public:
+    // Fields replace children of the same name, or are appended.
     explicit RecordWriter(pugi::xml_node record) : record_(record) {}
+    // A record just created: every field is new, so fields are appended
+    // without looking for an earlier one.
+    static RecordWriter fresh(pugi::xml_node record) {
+        RecordWriter writer(record);
+        writer.fresh_ = true;
+        return writer;
+    }
 
     void text(const char* tag, const QString& value);
     void number(const char* tag, double value);  // single-precision plain decimal
@@ -58,6 +66,7 @@ public:
 
 private:
     pugi::xml_node record_;
+    bool fresh_ = false;
 };
 
 }  // namespace ky

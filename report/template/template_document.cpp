@@ -44,12 +44,12 @@ QByteArray TemplateDocument::defaultDocument() {
     pugi::xml_document document;
     pugi::xml_node report = document.append_child("Report");
     pugi::xml_node page = report.append_child("Pages").append_child("Page");
-    RecordWriter pageFields(page);
+    auto pageFields = RecordWriter::fresh(page);
     pageFields.integer("PageNo", 1);
     AppendBinaryElement(page, QStringLiteral("Background"), nullptr);
     pageFields.number("bgLeft", -0.4);
     pageFields.number("bgTop", -0.4);
-    RecordWriter size(page.append_child("Size"));
+    auto size = RecordWriter::fresh(page.append_child("Size"));
     writeSetup(size, PageSetup{21, 29.7, 0, 0, 0, 0, 1, 9});
     appendEmptyCollections(page.append_child("Controls"));
     RecordWriter fields(report);
@@ -187,12 +187,12 @@ void TemplateDocument::writeCurrentPage() {
     if (currentNode_) pages_.remove_child(currentNode_);
     currentNode_ = page;
 
-    RecordWriter fields(page);
+    auto fields = RecordWriter::fresh(page);
     fields.integer("PageNo", currentPage_);
     AppendBinaryElement(page, QStringLiteral("Background"), page_.background);
     fields.number("bgLeft", page_.bgLeft);
     fields.number("bgTop", page_.bgTop);
-    RecordWriter size(page.append_child("Size"));
+    auto size = RecordWriter::fresh(page.append_child("Size"));
     writeSetup(size, page_.setup);
     pugi::xml_node controls = page.append_child("Controls");
     appendEmptyCollections(controls);
