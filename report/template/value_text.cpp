@@ -2,13 +2,18 @@
 
 #include "report/data/decimal.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ky {
 
 QString writeDecimal(double value) {
-    const float single = static_cast<float>(value);
-    if (!std::isfinite(single) || single == 0) return QStringLiteral("0");
+    if (std::isnan(value)) return QStringLiteral("0");
+    // Beyond single precision the value saturates, so that it reads back as written.
+    const double limit = std::numeric_limits<float>::max();
+    const float single = static_cast<float>(std::clamp(value, -limit, limit));
+    if (single == 0) return QStringLiteral("0");
     // Seven significant digits is what single precision holds.
     const auto decimal = Decimal::parse(QString::number(single, 'g', 7));
     return decimal ? decimal->toString() : QString::number(single, 'f', 0);

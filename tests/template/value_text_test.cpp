@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace ky {
 namespace {
 
@@ -18,6 +20,15 @@ TEST(ValueText, DecimalsArePlainAtSinglePrecision) {
         {29.700000762939453, u"29.7"},  // a value read back from single precision
     };
     for (const auto& c : cases) EXPECT_EQ(writeDecimal(c.value), QString::fromUtf16(c.text)) << c.value;
+}
+
+TEST(ValueText, DecimalsBeyondSinglePrecisionSaturateAndReadBackAsWritten) {
+    for (double huge : {1e45, -1e45}) {
+        const QString written = writeDecimal(huge);
+        EXPECT_FALSE(written.contains(u'e')) << written.toStdString();
+        EXPECT_EQ(static_cast<float>(readNumber(written)), huge > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max());
+        EXPECT_EQ(writeDecimal(readNumber(written)), written);
+    }
 }
 
 TEST(ValueText, NumbersAreReadLeniently) {
