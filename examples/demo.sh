@@ -17,6 +17,16 @@ echo
 echo "== a host creates Ky_Qm_NEWRPD.RPD by ProgID"
 "$bin/host_basics"
 echo
+echo "== kyreport normalize: the example template, loaded and written back as the designer saves it"
+examples=$(cd "$(dirname "$0")" && pwd)/templates
+out=$(mktemp)
+"$bin/kyreport" normalize "$examples/blood_count.RPD" --out "$out"
+for record in Label Textbox Check Line Box Image ChildReport; do
+  printf '  %-12s %s\n' "$record" "$(grep -o "<$record>" "$out" | wc -l)"
+done
+cmp -s "$out" "$examples/blood_count.rpx" && echo "  the template inside the .RPD is already in saved form"
+echo
+
 echo "== kyreport unregister; kyreport classes"
 "$bin/kyreport" unregister
 "$bin/kyreport" classes
