@@ -103,12 +103,7 @@ void CheckBoxModel::relayout() {
 }
 
 void CheckBoxModel::readFields(RecordReader& record) {
-    FontSize = record.number("FontSize", 0);
-    FontName = record.requiredText("FontName");
-    FontBold = record.requiredFlag("FontBold");
-    FontItalic = record.requiredFlag("FontItalic");
-    FontUnderline = record.requiredFlag("FontUnderline");
-    Alignment = record.integer("Alignment", 0);
+    readFontFields(record, *this);
     AutoCenter = record.requiredFlag("AutoCenter");
     AutoCHSize = record.requiredFlag("AutoCHSize");
     Caption = record.text("Caption");
@@ -121,12 +116,7 @@ void CheckBoxModel::readFields(RecordReader& record) {
 }
 
 void CheckBoxModel::writeFields(RecordWriter& record) const {
-    record.number("FontSize", FontSize);
-    record.text("FontName", FontName);
-    record.flag("FontBold", FontBold);
-    record.flag("FontItalic", FontItalic);
-    record.flag("FontUnderline", FontUnderline);
-    record.integer("Alignment", Alignment);
+    writeFontFields(record, *this);
     record.flag("AutoCenter", AutoCenter);
     record.flag("AutoCHSize", AutoCHSize);
     record.text("Caption", captionForWriting(Caption));

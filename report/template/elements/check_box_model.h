@@ -3,6 +3,7 @@
 // to a field; record `Check` in `Checks`.
 
 #include "report/template/element_model.h"
+#include "report/template/elements/font_fields.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -30,13 +31,7 @@ namespace ky {
 //   DataField      ""           ""              ""
 //   DataSourceID   0            0               0
 //   ForeColor      0            0               0
-struct CheckBoxProperties {
-    double FontSize = 9;
-    QString FontName = QStringLiteral("宋体");
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    int Alignment = 2;       // of the caption: 0 left, 1 right, 2 centred
+struct CheckBoxProperties : FontFields {
     bool AutoCenter = true;  // centre the caption vertically
     bool AutoCHSize = false; // size the caption font to the element
     QString Caption = QStringLiteral("复选框");

@@ -2,6 +2,7 @@
 // A label (QmDesignL): fixed text on the page, record `Label` in `Labels`.
 
 #include "report/template/element_model.h"
+#include "report/template/elements/font_fields.h"
 
 #include <QString>
 
@@ -23,13 +24,7 @@ namespace ky {
 //   ForeColor      0            0               0
 //   BackTrans      True         True            True
 //   VAlignment     2            2               not in the record: kept as it is
-struct LabelProperties {
-    double FontSize = 9;  // the control's own font
-    QString FontName = QStringLiteral("宋体");
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    int Alignment = 2;      // 0 left, 1 right, 2 centred
+struct LabelProperties : FontFields {
     bool AutoCenter = true;  // carried only: labels are placed vertically by VAlignment
     bool AutoCHSize = false;
     QString Caption = QStringLiteral("标签");

@@ -43,12 +43,7 @@ QRectF TextBoxModel::centerIconRect() const {
 }
 
 void TextBoxModel::readFields(RecordReader& record) {
-    FontSize = record.number("FontSize", 0);
-    FontName = record.requiredText("FontName");
-    FontBold = record.requiredFlag("FontBold");
-    FontItalic = record.requiredFlag("FontItalic");
-    FontUnderline = record.requiredFlag("FontUnderline");
-    Alignment = record.integer("Alignment", 0);
+    readFontFields(record, *this);
     // Older templates said "centre vertically" with AutoCenter; it only
     // stands in for a missing VAlignment and is never written back.
     VAlignment = record.integer("VAlignment", record.flag("AutoCenter", false) ? 2 : 0);
@@ -75,12 +70,7 @@ void TextBoxModel::readFields(RecordReader& record) {
 }
 
 void TextBoxModel::writeFields(RecordWriter& record) const {
-    record.number("FontSize", FontSize);
-    record.text("FontName", FontName);
-    record.flag("FontBold", FontBold);
-    record.flag("FontItalic", FontItalic);
-    record.flag("FontUnderline", FontUnderline);
-    record.integer("Alignment", Alignment);
+    writeFontFields(record, *this);
     record.integer("VAlignment", VAlignment);
     record.flag("AutoCHSize", AutoCHSize);
     record.text("DataField", DataField);

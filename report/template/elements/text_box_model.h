@@ -3,6 +3,7 @@
 // set, with number, date and total options; record `Textbox` in `TextBoxs`.
 
 #include "report/template/element_model.h"
+#include "report/template/elements/font_fields.h"
 #include "platform/byte_stream.h"
 
 #include <QRectF>
@@ -38,13 +39,7 @@ namespace ky {
 //   EditCtlWordBreak  True         True            True
 //   QRICONStm         none         not stored      none
 //   CenterICONSize    30           not stored (20) 20
-struct TextBoxProperties {
-    double FontSize = 9;
-    QString FontName = QStringLiteral("宋体");
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    int Alignment = 2;   // 0 left, 1 right, 2 centred
+struct TextBoxProperties : FontFields {
     int VAlignment = 2;  // 0 top (靠上), 1 bottom (靠下), 2 centred (居中)
     bool AutoCHSize = false;
     QString DataField;     // the bound field name or expression
