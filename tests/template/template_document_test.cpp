@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace ky {
@@ -19,11 +21,7 @@ ReportSession named(const char16_t* reportName) {
     return session;
 }
 
-QStringList childNames(pugi::xml_node node) {
-    QStringList names;
-    for (pugi::xml_node child : node.children()) names.append(QString::fromUtf8(child.name()));
-    return names;
-}
+using test::childNames;
 
 std::vector<int> pageNumbers(TemplateDocument& document) {
     std::vector<int> numbers;

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,11 +17,7 @@ using namespace Qt::StringLiterals;
 
 using Lines = std::vector<double>;
 
-QStringList childNames(pugi::xml_node record) {
-    QStringList names;
-    for (pugi::xml_node child : record.children()) names.append(QString::fromUtf8(child.name()));
-    return names;
-}
+using test::childNames;
 
 // Reads a Box record given as XML; the reader's state tells whether it loaded.
 struct ReadBox {

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace ky {
@@ -13,11 +15,7 @@ using namespace Qt::StringLiterals;
 // The smallest GIF header: signature and logical screen descriptor.
 const QByteArray kGif("GIF89a\x01\x00\x01\x00\x00\x00\x00", 13);
 
-QStringList childNames(pugi::xml_node record) {
-    QStringList names;
-    for (pugi::xml_node child : record.children()) names.append(QString::fromUtf8(child.name()));
-    return names;
-}
+using test::childNames;
 
 // Reads an Image record given as XML; `detail` is what failed, empty when it loaded.
 struct ReadImage {

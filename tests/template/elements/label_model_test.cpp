@@ -1,5 +1,7 @@
 #include "report/template/elements/label_model.h"
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -20,11 +22,7 @@ QString show(int value) { return QString::number(value); }
 QString show(double value) { return QString::number(value, 'g', 15); }
 QString show(const QString& value) { return value; }
 
-QStringList childTags(pugi::xml_node record) {
-    QStringList tags;
-    for (pugi::xml_node child : record.children()) tags << QString::fromUtf8(child.name());
-    return tags;
-}
+using test::childNames;
 
 // A label record with the geometry and only the tags that have no reading
 // default, with values that differ from the stored-property defaults.
@@ -95,7 +93,7 @@ TEST(LabelModel, WritesItsFieldsInRecordOrderWithoutVAlignment) {
     pugi::xml_document document;
     RecordWriter writer(document.append_child("Label"));
     LabelModel::newElement().write(writer);
-    EXPECT_EQ(childTags(writer.record()),
+    EXPECT_EQ(childNames(writer.record()),
               u"Left Top Width Height FontSize FontName FontBold FontItalic FontUnderline Alignment AutoCenter "
               u"AutoCHSize Caption HangJu ForeColor BackTrans"_s.split(u' '));
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace ky {
@@ -9,11 +11,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QStringList childNames(pugi::xml_node record) {
-    QStringList names;
-    for (pugi::xml_node child : record.children()) names.append(QString::fromUtf8(child.name()));
-    return names;
-}
+using test::childNames;
 
 LineModel lineOf(double width, double height, int xiexian) {
     LineModel line = LineModel::newElement();

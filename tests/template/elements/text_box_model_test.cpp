@@ -1,5 +1,7 @@
 #include "report/template/elements/text_box_model.h"
 
+#include "template/xml_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -22,11 +24,7 @@ QString show(double value) { return QString::number(value, 'g', 15); }
 QString show(const QString& value) { return value; }
 QString show(const StreamPtr& value) { return value ? QString::fromLatin1(value->bytes().toHex()) : u"none"_s; }
 
-QStringList childTags(pugi::xml_node record) {
-    QStringList tags;
-    for (pugi::xml_node child : record.children()) tags << QString::fromUtf8(child.name());
-    return tags;
-}
+using test::childNames;
 
 using Fields = std::vector<std::pair<const char*, const char*>>;
 
@@ -122,7 +120,7 @@ TEST(TextBoxModel, DefaultsOfNewStoredAndReadTextBoxes) {
 TEST(TextBoxModel, WritesItsFieldsInRecordOrderWithoutAutoCenter) {
     pugi::xml_document document;
     const pugi::xml_node record = written(document, TextBoxModel::newElement());
-    EXPECT_EQ(childTags(record),
+    EXPECT_EQ(childNames(record),
               u"Left Top Width Height FontSize FontName FontBold FontItalic FontUnderline Alignment VAlignment "
               u"AutoCHSize DataField DataSourceID XSWS XYJG ZeroIsNull RPZero Format CusFormat HangJu ForeColor "
               u"SumLX SumCRSIndex ShowInPage OtherPageText BackTrans EditCtlWordBreak QRICONStm CenterICONSize"_s.split(u' '));
