@@ -21,6 +21,9 @@ inline constexpr HResult invalidArgument = static_cast<HResult>(0x80070057u);
 inline constexpr HResult classNotAvailable = static_cast<HResult>(0x80040111u);
 inline constexpr HResult classNotRegistered = static_cast<HResult>(0x80040154u);
 inline constexpr HResult registrationFailed = static_cast<HResult>(0x80040201u);
+// The scripting runtime's errors 6 (overflow) and 9 (subscript out of range).
+inline constexpr HResult overflow = static_cast<HResult>(0x800A0006u);
+inline constexpr HResult subscriptOutOfRange = static_cast<HResult>(0x800A0009u);
 }  // namespace hresult
 
 class ComError : public std::exception {

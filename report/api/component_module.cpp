@@ -2,6 +2,7 @@
 
 #include "report/api/rpd.h"
 #include "report/api/static_class.h"
+#include "report/data/string_builder.h"
 
 #include <QFileInfo>
 
@@ -14,6 +15,7 @@ ComponentModule::ComponentModule(QString libraryPath, std::shared_ptr<PrinterSer
         {QStringLiteral("RPD"), RPD::clsid,
          [this, folder] { return std::make_shared<RPD>(session_, printers_, folder); }},
         {QStringLiteral("RPD_RecordSet"), RPD_RecordSet::clsid, [] { return std::make_shared<RPD_RecordSet>(); }},
+        {QStringLiteral("StringBuilder"), StringBuilder::clsid, [] { return std::make_shared<StringBuilder>(); }},
         {QStringLiteral("StaticClass"), StaticClass::clsid, [] { return std::make_shared<StaticClass>(); }},
     };
 }

@@ -7,6 +7,7 @@
 #include "report/data/record_set.h"
 #include "report/data/record_set_stream.h"
 #include "report/data/rpd_record_set.h"
+#include "report/data/string_builder.h"
 #include "platform/byte_stream.h"
 #include "platform/com_error.h"
 #include "platform/component_runtime.h"

@@ -2,6 +2,7 @@
 // registered in a private registry store, and its classes created by ProgID.
 
 #include "report/api/ky_report.h"
+#include "report/data/string_builder.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -40,7 +41,7 @@ TEST_F(ComponentLibraryTest, RegistersEveryCreatableClassAndUnregistersThemAgain
         EXPECT_EQ(entry.libraryPath, library->path());
     }
     EXPECT_EQ(progIds, (QStringList{QStringLiteral("Ky_Qm_NEWRPD.RPD"), QStringLiteral("Ky_Qm_NEWRPD.RPD_RecordSet"),
-                                    QStringLiteral("Ky_Qm_NEWRPD.StaticClass")}));
+                                    QStringLiteral("Ky_Qm_NEWRPD.StaticClass"), QStringLiteral("Ky_Qm_NEWRPD.StringBuilder")}));
 
     ASSERT_EQ(library->unregisterServer(), hresult::ok);
     tree = RegistryStore(registryPath).read();
@@ -82,6 +83,15 @@ TEST_F(ComponentLibraryTest, RecordSetWrapperAndStaticClassAreCreatable) {
     const QString guid = helper.value()->NewGUID();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{32}$")).match(guid).hasMatch()) << guid.toStdString();
     EXPECT_NE(helper.value()->NewGUID(), guid);
+}
+
+TEST_F(ComponentLibraryTest, AStringBuilderIsCreatable) {
+    com::ComponentRuntime runtime{RegistryStore(registryPath)};
+    auto builder = runtime.create<IStringBuilder>(QStringLiteral("Ky_Qm_NEWRPD.StringBuilder"));
+    ASSERT_TRUE(builder) << builder.error().toStdString();
+    builder.value()->AppendNL(QStringLiteral("检验"));
+    EXPECT_EQ(builder.value()->toString(), QStringLiteral("检验\r\n"));
+    EXPECT_THROW(builder.value()->Remove(5, 1), ComError);
 }
 
 TEST_F(ComponentLibraryTest, UnknownClassesAreRefused) {
