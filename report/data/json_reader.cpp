@@ -1,0 +1,307 @@
+#include "report/data/json_reader.h"
+
+#include "report/data/decimal.h"
+
+namespace ky {
+
+const JsonNode* JsonNode::member(QStringView name) const {
+    for (const JsonMember& m : members)
+        if (m.name == name) return &m.node;
+    return nullptr;
+}
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// How reading one value ended, for the object or array around it.
+enum class Outcome {
+    Read,    // a value was read
+    Failed,  // a failure to report with its description ("desc: key")
+    Ended,   // the problem is already reported; end the enclosing object or array
+};
+
+class JsonReader {
+public:
+    explicit JsonReader(QStringView text) : text_(text) {}
+
+    JsonParse parse() {
+        JsonParse result;
+        skipBlanks();
+        if (at(u'{'))
+            result.root = readObject(0);
+        else if (at(u'['))
+            result.root = readArray(0);
+        if (!result.root) {
+            result.errors = QStringLiteral("Invalid JSON");
+            return result;
+        }
+        result.errors = std::move(errors_);
+        return result;
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    bool at(char16_t c) const { return !atEnd() && text_[pos_] == c; }
+    // Positions in messages count from 1.
+    QString position() const { return QString::number(pos_ + 1); }
+    QString rest() const { return text_.sliced(std::min(pos_, text_.size())).toString(); }
+    QString next20() const { return text_.sliced(std::min(pos_, text_.size())).left(20).toString(); }
+    QString last20() const { return text_.right(20).toString(); }
+    void error(const QString& line) { errors_ += line + kCrLf; }
+
+    void skipBlanks() {
+        bool commentStart = false, inComment = false, inLongComment = false;
+        for (; !atEnd(); ++pos_) {
+            const char16_t c = text_[pos_].unicode();
+            switch (c) {
+            case u'\r':
+            case u'\n':
+                if (!inLongComment) commentStart = inComment = false;
+                break;
+            case u'\t':
+            case u' ':
+            case u'(':
+            case u')':
+                break;
+            case u'/':
+                if (!inLongComment) {
+                    if (commentStart) {
+                        commentStart = false;
+                        inComment = true;
+                    } else {
+                        commentStart = true;
+                        inComment = inLongComment = false;
+                    }
+                } else if (commentStart) {
+                    commentStart = inComment = inLongComment = false;
+                }
+                break;
+            case u'*':
+                if (commentStart) {
+                    commentStart = false;
+                    inComment = inLongComment = true;
+                } else {
+                    commentStart = true;
+                }
+                break;
+            default:
+                if (!inComment) return;
+            }
+        }
+    }
+
+    Outcome readValue(int depth, JsonNode& out, QString& failure) {
+        skipBlanks();
+        if (atEnd()) return readNumber(out, failure);
+        switch (text_[pos_].unicode()) {
+        case u'{':
+        case u'[':
+            if (depth + 1 >= kMaxJsonDepth) {
+                // Reported once; everything around it ends where it stands.
+                if (!tooDeep_)
+                    error(QStringLiteral("Nesting deeper than %1 levels at position %2").arg(kMaxJsonDepth).arg(position()));
+                tooDeep_ = true;
+                return Outcome::Ended;
+            }
+            out = at(u'{') ? readObject(depth + 1) : readArray(depth + 1);
+            return Outcome::Read;
+        case u'"':
+        case u'\'':
+            out.scalar = readString();
+            return Outcome::Read;
+        case u't':
+        case u'f':
+            return readLiteral(out, {u"true", Value(true)}, {u"false", Value(false)}, QStringLiteral("Invalid Boolean"));
+        case u'n':
+            return readLiteral(out, {u"null", Value::null()}, {}, QStringLiteral("Invalid null value"));
+        default:
+            return readNumber(out, failure);
+        }
+    }
+
+    struct Literal {
+        QStringView word;
+        Value value;
+    };
+
+    // An unknown word is reported and ends the enclosing object or array:
+    // the reader would otherwise stand still on it for ever.
+    Outcome readLiteral(JsonNode& out, const Literal& first, const Literal& second, const QString& message) {
+        for (const Literal* literal : {&first, &second}) {
+            if (literal->word.isEmpty() || !text_.sliced(pos_).startsWith(literal->word)) continue;
+            out.scalar = literal->value;
+            pos_ += literal->word.size();
+            return Outcome::Read;
+        }
+        error(message + QStringLiteral(" at position ") + position() + QStringLiteral(" : ") + rest());
+        return Outcome::Ended;
+    }
+
+    Outcome readNumber(JsonNode& out, QString& failure) {
+        skipBlanks();
+        const qsizetype start = pos_;
+        while (!atEnd() && QStringView(u"+-0123456789.eE").contains(text_[pos_])) ++pos_;
+        if (atEnd()) {
+            out.scalar = Value();  // the text ended while collecting
+            return Outcome::Read;
+        }
+        const auto number = Decimal::parse(text_.sliced(start, pos_ - start));
+        if (!number) {
+            failure = QStringLiteral("Type mismatch");  // what the platform's decimal conversion says
+            return Outcome::Failed;
+        }
+        out.scalar = Value(*number);
+        return Outcome::Read;
+    }
+
+    QString readString() {
+        skipBlanks();
+        const QChar quote = text_[pos_++];
+        QString collected;
+        while (!atEnd()) {
+            const QChar c = text_[pos_++];
+            if (c == quote) return collected;
+            if (c != u'\\' || atEnd()) {
+                collected += c;
+                continue;
+            }
+            const QChar e = text_[pos_++];
+            switch (e.unicode()) {
+            case u'b': collected += QChar(8); break;
+            case u'f': collected += QChar(12); break;
+            case u'n': collected += QChar(10); break;
+            case u'r': collected += QChar(13); break;
+            case u't': collected += QChar(9); break;
+            case u'u': {
+                const QStringView digits = text_.sliced(pos_).left(4);
+                pos_ += digits.size();
+                char16_t unit = 0;
+                for (QChar d : digits) {
+                    const int v = QStringView(u"0123456789abcdef").indexOf(d.toLower());
+                    if (v < 0) break;  // a non-hexadecimal character ends the number
+                    unit = static_cast<char16_t>(unit * 16 + v);
+                }
+                collected += QChar(unit);
+                break;
+            }
+            default:
+                collected += e;  // quotes, backslash, slash; anything else loses its backslash
+            }
+        }
+        return collected;  // no closing quote: what was collected, without an error
+    }
+
+    QString readKey() {
+        skipBlanks();
+        QString key;
+        bool doubleQuoted = false, singleQuoted = false;
+        while (!atEnd()) {
+            const QChar c = text_[pos_];
+            if (c == u'"' || c == u'\'') {
+                bool& state = c == u'"' ? doubleQuoted : singleQuoted;
+                ++pos_;
+                state = !state;
+                if (!state) {  // a quoted part closed: a colon must follow
+                    skipBlanks();
+                    if (!at(u':')) {
+                        error(QStringLiteral("Invalid Key at position ") + position() + QStringLiteral(" : ") + key);
+                        return key;
+                    }
+                }
+                continue;
+            }
+            ++pos_;
+            if (c == u':') {
+                if (!doubleQuoted && !singleQuoted) return key;
+                key += c;
+            } else if (c != u'\r' && c != u'\n' && c != u'\t' && c != u' ') {
+                key += c;
+            }
+        }
+        return key;
+    }
+
+    JsonNode readObject(int depth) {
+        JsonNode object;
+        object.kind = JsonNode::Kind::Object;
+        skipBlanks();
+        if (!at(u'{')) {
+            error(QStringLiteral("Invalid Object at position ") + position() + QStringLiteral(" : ") + rest());
+            return object;
+        }
+        ++pos_;
+        while (true) {
+            skipBlanks();
+            if (atEnd()) {
+                error(QStringLiteral("Missing '}': ") + last20());
+                return object;
+            }
+            if (at(u'}')) {
+                ++pos_;
+                return object;
+            }
+            if (at(u',')) {
+                ++pos_;
+                skipBlanks();
+            }
+            const QString key = readKey();
+            JsonNode value;
+            QString failure;
+            const Outcome outcome = readValue(depth, value, failure);
+            if (outcome == Outcome::Ended || tooDeep_) return object;
+            if (outcome == Outcome::Read && object.member(key)) failure = QStringLiteral("This key is already associated with an element of this collection");
+            if (outcome == Outcome::Failed || !failure.isEmpty()) {
+                error(failure + QStringLiteral(": ") + key);
+                return object;
+            }
+            object.members.push_back(JsonMember{key, std::move(value)});
+        }
+    }
+
+    JsonNode readArray(int depth) {
+        JsonNode array;
+        array.kind = JsonNode::Kind::Array;
+        skipBlanks();
+        if (!at(u'[')) {
+            error(QStringLiteral("Invalid Array at position ") + position() + QStringLiteral(" : ") + next20());
+            return array;
+        }
+        ++pos_;
+        while (true) {
+            skipBlanks();
+            if (atEnd()) {
+                error(QStringLiteral("Missing ']': ") + last20());
+                return array;
+            }
+            if (at(u']')) {
+                ++pos_;
+                return array;
+            }
+            if (at(u',')) {
+                ++pos_;
+                skipBlanks();
+            }
+            JsonNode value;
+            QString failure;
+            const Outcome outcome = readValue(depth, value, failure);
+            if (outcome == Outcome::Ended || tooDeep_) return array;
+            if (outcome == Outcome::Failed) {
+                error(failure + QStringLiteral(": ") + next20());
+                return array;
+            }
+            array.items.push_back(std::move(value));
+        }
+    }
+
+    QStringView text_;
+    qsizetype pos_ = 0;
+    QString errors_;
+    bool tooDeep_ = false;
+};
+
+}  // namespace
+
+JsonParse ParseJson(QStringView text) { return JsonReader(text).parse(); }
+
+}  // namespace ky
