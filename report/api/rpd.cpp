@@ -2,6 +2,7 @@
 
 #include "report/template/report_data_file.h"
 #include "report/template/xml_document.h"
+#include "report/data/json_to_record_sets.h"
 #include "report/data/record_set_bundle.h"
 #include "platform/com_error.h"
 
@@ -91,6 +92,22 @@ bool RPD::SetXmlFormat(const QString& strXml) {
     if (!loadXmlText(*templateDom_, rewriteXmlEntities(strXml))) return false;
     templateStream_ = makeStream(saveXmlBytes(*templateDom_));
     return true;
+}
+
+QString RPD::SetJsonData(const QString& strJson) {
+    JsonToRPD_Rst converter;
+    const QString message = converter.ParseStringToRPDRs(strJson);
+    if (!message.isEmpty()) {
+        // Nothing was added, so Ready would fail on the empty slot and hide the
+        // message the host is meant to show: the message wins.
+        (void)buildMainFieldLists(session_->recordSets, session_->mainFieldLists);
+        return message;
+    }
+    for (int i = 0; i < converter.RPDRecordsetCount(); ++i)
+        if (const auto wrapper = converter.RPDRecordset(i))
+            if (Status added = session_->recordSets.addRPDData(wrapper.get()); !added) throw ComError(added.error());
+    Ready();
+    return message;
 }
 
 StreamPtr RPD::SubmitRPD() {

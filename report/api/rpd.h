@@ -61,6 +61,7 @@ public:
                       const QString& strLinkChildKey) override;
     bool SetXmlFormat(const QString& strXml) override;
     bool CloseRPT() override;
+    QString SetJsonData(const QString& strJson) override;
     StreamPtr SubmitRPD() override;
     void DesignRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
     void ViewRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }

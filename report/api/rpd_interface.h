@@ -89,6 +89,9 @@ public:
                               const QString& strLinkParentKey, const QString& strLinkChildKey) = 0;
     virtual bool SetXmlFormat(const QString& strXml) = 0;
     virtual bool CloseRPT() = 0;
+    // Adds the record sets of JSON report data and rebuilds the main field
+    // lists; returns the reader's or converter's message, empty on success.
+    virtual QString SetJsonData(const QString& strJson) = 0;
 
     // A new report data file of the template and the current record sets, at position 0.
     virtual StreamPtr SubmitRPD() = 0;

@@ -280,3 +280,34 @@ TEST_F(RpdTest, ReportDataFileMethodsIgnoreNothingAndRefuseBrokenFiles) {
 
 }  // namespace
 }  // namespace ky
+
+namespace ky {
+namespace {
+
+TEST_F(RpdTest, SetJsonDataAddsTheRecordSetsAndBuildsTheFieldLists) {
+    auto rpd = makeRpd();
+    const QString message = rpd->SetJsonData(
+        QStringLiteral("[{K:'main',D:'病人',R:[{Name:'李明',Paid:true,Items:[{T:'Hb'}]}]}]"));
+    EXPECT_EQ(message, QString());
+    ASSERT_EQ(session->recordSets.size(), 2);
+    EXPECT_EQ(session->recordSets.slots()[0]->key(), QStringLiteral("main"));
+    EXPECT_EQ(session->recordSets.slots()[1]->key(), QStringLiteral("main_Items"));
+    EXPECT_EQ(session->mainFieldLists.all, QStringLiteral(";RowID;ParentRowID;Name;Paid;"));
+    EXPECT_EQ(session->mainFieldLists.boolean, QStringLiteral(";Paid;"));
+}
+
+TEST_F(RpdTest, SetJsonDataReturnsTheMessageInsteadOfFailingOnTheEmptySlot) {
+    auto rpd = makeRpd();
+    EXPECT_EQ(rpd->SetJsonData(QString()), QStringLiteral("空字符，无法解析"));
+    EXPECT_EQ(rpd->SetJsonData(QStringLiteral("'x'")), QStringLiteral("Invalid JSON"));
+    EXPECT_EQ(rpd->SetJsonData(QStringLiteral("{}")),
+              QStringLiteral("给定的JSON字符不符合预期格式（必须为数组形式，且由七项组成，并大小写敏感）"));
+    // Success with nothing added: Ready fails on the empty slot.
+    EXPECT_THROW(rpd->SetJsonData(QStringLiteral("[]")), ComError);
+    // A value its column cannot take fails the call and adds nothing.
+    EXPECT_THROW(rpd->SetJsonData(QStringLiteral("[{K:'m',R:[{b:true},{b:1}]}]")), ComError);
+    EXPECT_EQ(session->recordSets.slots()[0], nullptr);
+}
+
+}  // namespace
+}  // namespace ky

@@ -30,5 +30,6 @@ inline constexpr int exitOk = 0, exitFailed = 1, exitUsage = 2;
 
 std::vector<Command> registrationCommands();
 std::vector<Command> templateCommands();
+std::vector<Command> dataCommands();
 
 }  // namespace ky::cli

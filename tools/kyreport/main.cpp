@@ -11,6 +11,7 @@ namespace {
 std::vector<Command> allCommands() {
     std::vector<Command> commands = registrationCommands();
     for (auto& c : templateCommands()) commands.push_back(std::move(c));
+    for (auto& c : dataCommands()) commands.push_back(std::move(c));
     return commands;
 }
 
