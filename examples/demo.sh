@@ -27,6 +27,10 @@ done
 cmp -s "$out" "$examples/blood_count.rpx" && echo "  the template inside the .RPD is already in saved form"
 echo
 
+echo "== kyreport data: the server's JSON report data turned into linked record sets"
+"$bin/kyreport" data "$(cd "$(dirname "$0")" && pwd)/data/blood_count.json" --stats
+echo
+
 echo "== kyreport unregister; kyreport classes"
 "$bin/kyreport" unregister
 "$bin/kyreport" classes
