@@ -11,8 +11,8 @@
 
 namespace ky::bench {
 
-inline QByteArray generateLabData(qsizetype targetBytes, std::uint32_t seed = 20261210) {
-    std::uint32_t state = seed;
+inline QByteArray generateLabData(qsizetype targetBytes, std::uint32_t startState = 20261210) {
+    std::uint32_t state = startState;
     auto next = [&state](std::uint32_t bound) {
         state = state * 1664525u + 1013904223u;  // a plain LCG: the same bytes on every machine
         return (state >> 8) % bound;

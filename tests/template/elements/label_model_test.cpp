@@ -80,12 +80,7 @@ TEST(LabelModel, DefaultsOfNewStoredAndReadLabels) {
     const LabelModel stored;
     const LabelModel read = readLabel(record);
 
-    for (const auto& row : propertyRows()) {
-        SCOPED_TRACE(row.property);
-        EXPECT_EQ(row.value(fresh), QString::fromUtf16(row.newElement));
-        EXPECT_EQ(row.value(stored), QString::fromUtf16(row.stored));
-        EXPECT_EQ(row.value(read), QString::fromUtf16(row.reading));
-    }
+    test::expectDefaultColumns(propertyRows(), fresh, stored, read);
     EXPECT_EQ(fresh.geometry, (Geometry{0, 0, 1200, 300}));
 }
 
