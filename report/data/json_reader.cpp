@@ -13,6 +13,10 @@ const JsonNode* JsonNode::member(QStringView name) const {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+// Messages quote the text after the problem; a big file with many problems
+// must not turn its error text into copies of itself.
+constexpr qsizetype kMaxQuoted = 200;
+constexpr int kMaxErrorLines = 100;
 
 // How reading one value ended, for the object or array around it.
 enum class Outcome {
@@ -45,10 +49,17 @@ private:
     bool at(char16_t c) const { return !atEnd() && text_[pos_] == c; }
     // Positions in messages count from 1.
     QString position() const { return QString::number(pos_ + 1); }
-    QString rest() const { return text_.sliced(std::min(pos_, text_.size())).toString(); }
+    // The rest of the text, as far as a message can usefully show it.
+    QString rest() const {
+        const QStringView tail = text_.sliced(std::min(pos_, text_.size()));
+        return tail.size() <= kMaxQuoted ? tail.toString() : tail.first(kMaxQuoted).toString() + QStringLiteral("…");
+    }
     QString next20() const { return text_.sliced(std::min(pos_, text_.size())).left(20).toString(); }
     QString last20() const { return text_.right(20).toString(); }
-    void error(const QString& line) { errors_ += line + kCrLf; }
+    void error(const QString& line) {
+        if (++errorLines_ > kMaxErrorLines) return;
+        errors_ += (errorLines_ == kMaxErrorLines ? QStringLiteral("(further errors omitted)") : line) + kCrLf;
+    }
 
     void skipBlanks() {
         bool commentStart = false, inComment = false, inLongComment = false;
@@ -297,6 +308,7 @@ private:
     QStringView text_;
     qsizetype pos_ = 0;
     QString errors_;
+    int errorLines_ = 0;
     bool tooDeep_ = false;
 };
 

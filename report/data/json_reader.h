@@ -37,7 +37,9 @@ struct JsonMember {
 
 struct JsonParse {
     std::optional<JsonNode> root;  // an object or array; nothing for "Invalid JSON"
-    QString errors;                // JsonParseErrors: one line (CR LF) per problem
+    // JsonParseErrors: one line (CR LF) per problem. Quotes of the text are
+    // cut at 200 characters ("…") and lines after the 99th are left out.
+    QString errors;
 };
 
 // Objects and arrays nested deeper than this end with an error line, so that

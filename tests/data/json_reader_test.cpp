@@ -1,5 +1,7 @@
 #include "report/data/json_reader.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace ky {
@@ -115,6 +117,20 @@ TEST(JsonReader, ErrorLinesAndWhatIsKept) {
         const size_t kept = r.root->isObject() ? r.root->members.size() : r.root->items.size();
         EXPECT_EQ(kept, static_cast<size_t>(c.items)) << c.why;
     }
+}
+
+TEST(JsonReader, ManyProblemsInBigTextKeepTheErrorTextSmall) {
+    // An unknown word deep down ends every level above it, and each level
+    // reports the rest of the text: here 300 lines, each quoting 1 MB.
+    const QString text = QString(300, u'[') + QStringLiteral("nix") + QString(1 << 20, u' ') + QString(300, u']');
+    const JsonParse r = ParseJson(text);
+    ASSERT_TRUE(r.root);
+    const QStringList lines = r.errors.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 100);
+    EXPECT_EQ(lines.back(), QStringLiteral("(further errors omitted)"));
+    EXPECT_TRUE(lines.front().startsWith(QStringLiteral("Invalid null value at position 301 : nix "))) << lines.front().left(60).toStdString();
+    EXPECT_TRUE(lines.front().endsWith(QStringLiteral("…")));
+    EXPECT_LT(r.errors.size(), 100 * 260);
 }
 
 TEST(JsonReader, DeepNestingEndsWithAnErrorInsteadOfExhaustingTheStack) {
