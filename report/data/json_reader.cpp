@@ -27,15 +27,17 @@ enum class Outcome {
 
 class JsonReader {
 public:
-    explicit JsonReader(QStringView text) : text_(text) {}
+    JsonReader(QStringView text, JsonItemHook* hook) : text_(text), hook_(hook) {}
 
     JsonParse parse() {
         JsonParse result;
         skipBlanks();
-        if (at(u'{'))
+        if (at(u'{')) {
             result.root = readObject(0);
-        else if (at(u'['))
+        } else if (at(u'[')) {
+            rootIsArray_ = true;
             result.root = readArray(0);
+        }
         if (!result.root) {
             result.errors = QStringLiteral("Invalid JSON");
             return result;
@@ -102,7 +104,9 @@ private:
         }
     }
 
-    Outcome readValue(int depth, JsonNode& out, QString& failure) {
+    // `owner` and `member` name the object and member the value belongs to.
+    Outcome readValue(int depth, JsonNode& out, QString& failure, const JsonNode* owner = nullptr,
+                      const QString* member = nullptr) {
         skipBlanks();
         if (atEnd()) return readNumber(out, failure);
         switch (text_[pos_].unicode()) {
@@ -115,7 +119,7 @@ private:
                 tooDeep_ = true;
                 return Outcome::Ended;
             }
-            out = at(u'{') ? readObject(depth + 1) : readArray(depth + 1);
+            out = at(u'{') ? readObject(depth + 1) : readArray(depth + 1, owner, member);
             return Outcome::Read;
         case u'"':
         case u'\'':
@@ -259,8 +263,13 @@ private:
             const QString key = readKey();
             JsonNode value;
             QString failure;
-            const Outcome outcome = readValue(depth, value, failure);
-            if (outcome == Outcome::Ended || tooDeep_) return object;
+            const Outcome outcome = readValue(depth, value, failure, &object, &key);
+            if (outcome == Outcome::Ended) return object;
+            // Too deep further down: keep what was read of this value, then end.
+            if (tooDeep_) {
+                if (outcome == Outcome::Read && !object.member(key)) object.members.push_back(JsonMember{key, std::move(value)});
+                return object;
+            }
             if (outcome == Outcome::Read && object.member(key)) failure = QStringLiteral("This key is already associated with an element of this collection");
             if (outcome == Outcome::Failed || !failure.isEmpty()) {
                 error(failure + QStringLiteral(": ") + key);
@@ -270,7 +279,10 @@ private:
         }
     }
 
-    JsonNode readArray(int depth) {
+    JsonNode readArray(int depth, const JsonNode* owner = nullptr, const QString* member = nullptr) {
+        // The top-level array hands its elements over, and arrays that are members of them their items.
+        const bool offerElements = hook_ && rootIsArray_ && depth == 0;
+        const bool offerItems = hook_ && rootIsArray_ && depth == 2 && owner;
         JsonNode array;
         array.kind = JsonNode::Kind::Array;
         skipBlanks();
@@ -296,12 +308,15 @@ private:
             JsonNode value;
             QString failure;
             const Outcome outcome = readValue(depth, value, failure);
-            if (outcome == Outcome::Ended || tooDeep_) return array;
+            if (outcome == Outcome::Ended) return array;
             if (outcome == Outcome::Failed) {
                 error(failure + QStringLiteral(": ") + next20());
                 return array;
             }
-            array.items.push_back(std::move(value));
+            const bool taken = (offerItems && hook_->takeItem(*owner, *member, value)) ||
+                               (offerElements && hook_->takeElement(value));
+            if (!taken) array.items.push_back(std::move(value));
+            if (tooDeep_) return array;  // too deep further down: what was read is kept, then the array ends
         }
     }
 
@@ -310,10 +325,14 @@ private:
     QString errors_;
     int errorLines_ = 0;
     bool tooDeep_ = false;
+    JsonItemHook* hook_ = nullptr;
+    bool rootIsArray_ = false;
 };
 
 }  // namespace
 
-JsonParse ParseJson(QStringView text) { return JsonReader(text).parse(); }
+JsonParse ParseJson(QStringView text) { return JsonReader(text, nullptr).parse(); }
+
+JsonParse ParseJson(QStringView text, JsonItemHook& hook) { return JsonReader(text, &hook).parse(); }
 
 }  // namespace ky

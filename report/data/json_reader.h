@@ -48,4 +48,19 @@ inline constexpr int kMaxJsonDepth = 512;
 
 JsonParse ParseJson(QStringView text);
 
+// Lets a caller take what it reads as soon as it is read, instead of the
+// whole tree at the end: the items of the top-level array, and the items of
+// the arrays that are members of those items (the rows of report data).
+// Whatever is taken is left out of the tree.
+class JsonItemHook {
+public:
+    virtual ~JsonItemHook() = default;
+    // An item of the top-level array, complete.
+    virtual bool takeElement(JsonNode& element) = 0;
+    // An item of the array `member` of `owner`, an element as read so far.
+    virtual bool takeItem(const JsonNode& owner, const QString& member, JsonNode& item) = 0;
+};
+
+JsonParse ParseJson(QStringView text, JsonItemHook& hook);
+
 }  // namespace ky

@@ -51,39 +51,70 @@ int exactField(const RecordSet& records, const QString& name) {
 
 }  // namespace
 
+// Converts each element as soon as it is read, and the rows of its R array
+// as they are read when the element's keys came before R (otherwise they
+// wait for the whole element). The order is the text's, as with the tree.
+class RowTaker final : public JsonItemHook {
+public:
+    explicit RowTaker(JsonToRPD_Rst& converter) : converter_(converter) {}
+
+    bool takeElement(JsonNode& element) override {
+        converter_.addElement(element);
+        return true;
+    }
+
+    bool takeItem(const JsonNode& owner, const QString& member, JsonNode& item) override {
+        // A second R is dropped by the reader as a duplicate: its rows must not count.
+        if (member != QStringLiteral("R") || owner.member(u"R")) return false;
+        const JsonNode *key = owner.member(u"K"), *parent = owner.member(u"P"), *description = owner.member(u"D");
+        if (!key || !parent || !description) return false;
+        converter_.addListedItem(item, {textOf(key), textOf(parent), textOf(description), kRowId, kParentRowId, kRowId});
+        return true;
+    }
+
+private:
+    JsonToRPD_Rst& converter_;
+};
+
 QString JsonToRPD_Rst::ParseStringToRPDRs(const QString& strJson) {
     if (strJson.isEmpty()) return kEmptyText;
     slots_.assign(1, nullptr);
-    const JsonParse parsed = ParseJson(strJson);
+    RowTaker taker(*this);
+    const JsonParse parsed = reading_ == Reading::RowByRow ? ParseJson(strJson, taker) : ParseJson(strJson);
     if (!parsed.root) return parsed.errors;
     if (parsed.root->isObject()) return kNotAnArray;
-    for (const JsonNode& element : parsed.root->items) {
-        if (!element.isObject()) failWith(QStringLiteral("an element of the report data is not an object"));
-        const JsonNode* rows = element.member(u"R");
-        if (!rows || rows->kind == JsonNode::Kind::Scalar) continue;
-        const QString key = textOf(element.member(u"K"));
-        const QString parent = textOf(element.member(u"P"));
-        const QString description = textOf(element.member(u"D"));
-        if (rows->isObject()) {
-            addRow(*rows, {key, parent, description, textOf(element.member(u"U")), textOf(element.member(u"L")),
-                           textOf(element.member(u"F"))},
-                   1);
-            continue;
-        }
-        const Links listed{key, parent, description, kRowId, kParentRowId, kRowId};
-        for (const JsonNode& item : rows->items) {
-            if (item.isObject()) {
-                addRow(item, listed, 1);
-            } else if (item.isArray()) {
-                // Rows one level down name their own record set as parent.
-                Links nested = listed;
-                nested.parentKey = key;
-                for (const JsonNode& row : item.items)
-                    if (row.isObject()) addRow(row, nested, 1);
-            }
-        }
-    }
+    // Reading row by row, every element was taken as it was read.
+    for (const JsonNode& element : parsed.root->items) addElement(element);
     return {};
+}
+
+void JsonToRPD_Rst::addElement(const JsonNode& element) {
+    if (!element.isObject()) failWith(QStringLiteral("an element of the report data is not an object"));
+    const JsonNode* rows = element.member(u"R");
+    if (!rows || rows->kind == JsonNode::Kind::Scalar) return;
+    const QString key = textOf(element.member(u"K"));
+    const QString parent = textOf(element.member(u"P"));
+    const QString description = textOf(element.member(u"D"));
+    if (rows->isObject()) {
+        addRow(*rows, {key, parent, description, textOf(element.member(u"U")), textOf(element.member(u"L")),
+                       textOf(element.member(u"F"))},
+               1);
+        return;
+    }
+    // Rows the reader handed over already are gone from the array.
+    for (const JsonNode& item : rows->items) addListedItem(item, {key, parent, description, kRowId, kParentRowId, kRowId});
+}
+
+void JsonToRPD_Rst::addListedItem(const JsonNode& item, const Links& listed) {
+    if (item.isObject()) {
+        addRow(item, listed, 1);
+    } else if (item.isArray()) {
+        // Rows one level down name their own record set as parent.
+        Links nested = listed;
+        nested.parentKey = listed.key;
+        for (const JsonNode& row : item.items)
+            if (row.isObject()) addRow(row, nested, 1);
+    }
 }
 
 RPD_RecordSet& JsonToRPD_Rst::wrapperFor(const Links& links) {

@@ -16,6 +16,12 @@ class JsonNode;
 
 class JsonToRPD_Rst {
 public:
+    // Rows are converted as they are read, so that the whole text never
+    // stands as a tree; reading the whole tree first is kept to check that
+    // both give the same record sets.
+    enum class Reading { RowByRow, WholeTree };
+    explicit JsonToRPD_Rst(Reading reading = Reading::RowByRow) : reading_(reading) {}
+
     inline static const QString kEmptyText = QStringLiteral("空字符，无法解析");
     inline static const QString kNotAnArray =
         QStringLiteral("给定的JSON字符不符合预期格式（必须为数组形式，且由七项组成，并大小写敏感）");
@@ -36,7 +42,13 @@ private:
     RPD_RecordSet& wrapperFor(const Links& links);
     void addRow(const JsonNode& row, const Links& links, int parentRow);
     void addChildRows(const JsonNode& rows, const Links& links, int parentRow);
+    // One element of the top-level array, with the rows it still holds.
+    void addElement(const JsonNode& element);
+    // One item of an element's row array: a row, or an array of rows.
+    void addListedItem(const JsonNode& item, const Links& listed);
+    friend class RowTaker;
 
+    Reading reading_;
     std::vector<RpdRecordSetPtr> slots_{nullptr};
 };
 
