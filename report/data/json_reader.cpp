@@ -2,6 +2,8 @@
 
 #include "report/data/decimal.h"
 
+#include <QHash>
+
 namespace ky {
 
 const JsonNode* JsonNode::member(QStringView name) const {
@@ -17,6 +19,10 @@ const QString kCrLf = QStringLiteral("\r\n");
 // must not turn its error text into copies of itself.
 constexpr qsizetype kMaxQuoted = 200;
 constexpr int kMaxErrorLines = 100;
+
+bool isNumberChar(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E';
+}
 
 // How reading one value ended, for the object or array around it.
 enum class Outcome {
@@ -156,7 +162,7 @@ private:
     Outcome readNumber(JsonNode& out, QString& failure) {
         skipBlanks();
         const qsizetype start = pos_;
-        while (!atEnd() && QStringView(u"+-0123456789.eE").contains(text_[pos_])) ++pos_;
+        while (!atEnd() && isNumberChar(text_[pos_].unicode())) ++pos_;
         if (atEnd()) {
             out.scalar = Value();  // the text ended while collecting
             return Outcome::Read;
@@ -175,11 +181,17 @@ private:
         const QChar quote = text_[pos_++];
         QString collected;
         while (!atEnd()) {
+            // Runs without the quote or a backslash are copied at once.
+            qsizetype end = pos_;
+            while (end < text_.size() && text_[end] != quote && text_[end] != u'\\') ++end;
+            collected += text_.sliced(pos_, end - pos_);
+            pos_ = end;
+            if (atEnd()) break;
             const QChar c = text_[pos_++];
             if (c == quote) return collected;
-            if (c != u'\\' || atEnd()) {
-                collected += c;
-                continue;
+            if (atEnd()) {
+                collected += c;  // a backslash at the very end stays
+                break;
             }
             const QChar e = text_[pos_++];
             switch (e.unicode()) {
@@ -207,8 +219,34 @@ private:
         return collected;  // no closing quote: what was collected, without an error
     }
 
+    // Keys repeat in every row: the same text shares one string.
+    QString interned(QStringView key) {
+        const auto found = keys_.constFind(key);
+        if (found != keys_.constEnd()) return found.value();
+        QString text = key.toString();
+        keys_.insert(QStringView(text), text);
+        return text;
+    }
+
+    // "name": with nothing to drop inside, read in one go.
+    std::optional<QString> readPlainKey() {
+        if (!at(u'"') && !at(u'\'')) return std::nullopt;
+        const QChar quote = text_[pos_];
+        qsizetype end = pos_ + 1;
+        while (end < text_.size() && text_[end] != quote) {
+            const char16_t c = text_[end].unicode();
+            if (c == u':' || c == u'\r' || c == u'\n' || c == u'\t' || c == u' ' || c == u'"' || c == u'\'') return std::nullopt;
+            ++end;
+        }
+        if (end + 1 >= text_.size() || text_[end + 1] != u':') return std::nullopt;
+        const QString key = interned(text_.sliced(pos_ + 1, end - pos_ - 1));
+        pos_ = end + 2;
+        return key;
+    }
+
     QString readKey() {
         skipBlanks();
+        if (auto plain = readPlainKey()) return *plain;
         QString key;
         bool doubleQuoted = false, singleQuoted = false;
         while (!atEnd()) {
@@ -240,6 +278,7 @@ private:
     JsonNode readObject(int depth) {
         JsonNode object;
         object.kind = JsonNode::Kind::Object;
+        object.members.reserve(8);
         skipBlanks();
         if (!at(u'{')) {
             error(QStringLiteral("Invalid Object at position ") + position() + QStringLiteral(" : ") + rest());
@@ -325,6 +364,7 @@ private:
     QString errors_;
     int errorLines_ = 0;
     bool tooDeep_ = false;
+    QHash<QStringView, QString> keys_;  // views into the interned strings themselves
     JsonItemHook* hook_ = nullptr;
     bool rootIsArray_ = false;
 };
