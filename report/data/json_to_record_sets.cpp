@@ -148,6 +148,7 @@ void JsonToRPD_Rst::addRow(const JsonNode& row, const Links& links, int parentRo
     check(records.setValue(1, static_cast<double>(parentRow)));
     const int rowId = static_cast<int>(records.valueAt(0).toDouble().value_or(1));
 
+    int expected = 2;  // rows usually list their members in the columns' order
     for (const JsonMember& m : row.members) {
         if (m.node.kind == JsonNode::Kind::Scalar && m.node.scalar.isNull()) continue;
         if (const auto nested = nestedIn(m.node)) {
@@ -156,8 +157,10 @@ void JsonToRPD_Rst::addRow(const JsonNode& row, const Links& links, int parentRo
             addChildRows(*nested, child, rowId);
             continue;
         }
-        const int field = exactField(records, m.name);
+        const bool inOrder = expected < records.fieldCount() && records.field(expected).name == m.name;
+        const int field = inOrder ? expected : exactField(records, m.name);
         if (field < 0) continue;  // members the first row did not have are dropped
+        expected = field + 1;
         const Value& value = m.node.scalar;
         if (records.field(field).type == fieldtype::LongVarBinary) {
             const QString text = value.toText();
