@@ -5,7 +5,7 @@
 
 namespace ky {
 
-EqualityIndex::EqualityIndex(const std::vector<Value>& column, FieldCategory category) : category_(category) {
+EqualityIndex::EqualityIndex(const ValueColumn& column, FieldCategory category) : category_(category) {
     const std::size_t buckets = std::bit_ceil(std::max<std::size_t>(16, column.size() / 2));
     mask_ = buckets - 1;
     heads_.assign(buckets, -1);
@@ -45,7 +45,7 @@ EqualityIndex::EqualityIndex(const std::vector<Value>& column, FieldCategory cat
     if (!groupOfRow.empty()) layOutRows(groupOfRow);
 }
 
-std::int32_t EqualityIndex::findOrAddGroup(const std::vector<Value>& column, const Value& value, std::uint32_t row) {
+std::int32_t EqualityIndex::findOrAddGroup(const ValueColumn& column, const Value& value, std::uint32_t row) {
     const std::size_t hash = hashValue(value, category_);
     const auto hash32 = static_cast<std::uint32_t>(hash);
     const std::size_t bucket = hash & mask_;
@@ -81,7 +81,7 @@ void EqualityIndex::layOutRows(const std::vector<std::int32_t>& groupOfRow) {
     }
 }
 
-std::span<const std::uint32_t> EqualityIndex::rowsEqualTo(const CompareKey& key, const std::vector<Value>& column) const {
+std::span<const std::uint32_t> EqualityIndex::rowsEqualTo(const CompareKey& key, const ValueColumn& column) const {
     const std::size_t hash = hashKey(key);
     for (std::int32_t g = heads_[hash & mask_]; g >= 0; g = groups_[static_cast<std::size_t>(g)].next) {
         const Group& group = groups_[static_cast<std::size_t>(g)];

@@ -5,6 +5,7 @@
 // distinct key, not one per row.
 
 #include "report/data/compare_key.h"
+#include "report/data/value_column.h"
 
 #include <cstdint>
 #include <span>
@@ -14,10 +15,10 @@ namespace ky {
 
 class EqualityIndex {
 public:
-    EqualityIndex(const std::vector<Value>& column, FieldCategory category);
+    EqualityIndex(const ValueColumn& column, FieldCategory category);
 
     // The rows, ascending, whose value equals the key; valid while the index lives.
-    std::span<const std::uint32_t> rowsEqualTo(const CompareKey& key, const std::vector<Value>& column) const;
+    std::span<const std::uint32_t> rowsEqualTo(const CompareKey& key, const ValueColumn& column) const;
 
 private:
     struct Group {
@@ -28,7 +29,7 @@ private:
         std::uint32_t count = 0;
     };
 
-    std::int32_t findOrAddGroup(const std::vector<Value>& column, const Value& value, std::uint32_t row);
+    std::int32_t findOrAddGroup(const ValueColumn& column, const Value& value, std::uint32_t row);
     std::vector<std::int32_t> recordGroupsSoFar(std::size_t rowCount) const;
     void layOutRows(const std::vector<std::int32_t>& groupOfRow);
 

@@ -105,6 +105,18 @@ Result<Value> toNumeric(const FieldInfo& field, Value value) {
 
 }  // namespace
 
+bool storedAsIs(const FieldInfo& field, const Value& value) {
+    switch (value.kind()) {
+    case Value::Kind::Null: return field.nullable;
+    case Value::Kind::Bool: return field.type == fieldtype::Boolean;
+    case Value::Kind::Double: return field.type == fieldtype::Double;
+    case Value::Kind::Text:
+        return fieldCategory(field.type) == FieldCategory::Text &&
+               (field.definedSize <= 0 || value.get<QString>()->size() <= field.definedSize);
+    default: return false;
+    }
+}
+
 Result<Value> coerceToField(const FieldInfo& field, Value value) {
     if (value.isNullOrEmpty()) {
         if (!field.nullable) return fail(QStringLiteral("field %1 does not accept null").arg(field.name));

@@ -38,5 +38,8 @@ struct FieldInfo {
 
 // The value as the field stores it, or why the field cannot take it.
 Result<Value> coerceToField(const FieldInfo& field, Value value);
+// True when coerceToField would keep the value as it is: the common case of
+// filling a field with values of its own kind, which then skips conversion.
+bool storedAsIs(const FieldInfo& field, const Value& value);
 
 }  // namespace ky

@@ -1,14 +1,13 @@
 #include "report/data/json_reader.h"
 
 #include "report/data/decimal.h"
-
-#include <QHash>
+#include "report/data/shared_texts.h"
 
 namespace ky {
 
 const JsonNode* JsonNode::member(QStringView name) const {
     for (const JsonMember& m : members)
-        if (m.name == name) return &m.node;
+        if (sameText(m.name, name)) return &m.node;  // keys read from the text share their strings
     return nullptr;
 }
 
@@ -19,6 +18,10 @@ const QString kCrLf = QStringLiteral("\r\n");
 // must not turn its error text into copies of itself.
 constexpr qsizetype kMaxQuoted = 200;
 constexpr int kMaxErrorLines = 100;
+// Texts up to this length are shared, up to this many of them.
+constexpr qsizetype kMaxSharedLength = 32;
+constexpr std::size_t kMaxSharedTexts = 1 << 16;
+constexpr std::size_t kMaxSpareLists = 1024;
 
 bool isNumberChar(char16_t c) {
     return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E';
@@ -179,6 +182,17 @@ private:
     QString readString() {
         skipBlanks();
         const QChar quote = text_[pos_++];
+        // Short texts without escapes repeat from row to row (units, flags,
+        // names of tests): they share one copy, as keys do.
+        const qsizetype close = pos_ + kMaxSharedLength < text_.size() ? pos_ + kMaxSharedLength + 1 : text_.size();
+        for (qsizetype end = pos_; end < close; ++end) {
+            if (text_[end] == u'\\') break;
+            if (text_[end] == quote) {
+                const QString text = interned(text_.sliced(pos_, end - pos_));
+                pos_ = end + 1;
+                return text;
+            }
+        }
         QString collected;
         while (!atEnd()) {
             // Runs without the quote or a backslash are copied at once.
@@ -220,13 +234,7 @@ private:
     }
 
     // Keys repeat in every row: the same text shares one string.
-    QString interned(QStringView key) {
-        const auto found = keys_.constFind(key);
-        if (found != keys_.constEnd()) return found.value();
-        QString text = key.toString();
-        keys_.insert(QStringView(text), text);
-        return text;
-    }
+    QString interned(QStringView key) { return shared_.get(key); }
 
     // "name": with nothing to drop inside, read in one go.
     std::optional<QString> readPlainKey() {
@@ -278,7 +286,12 @@ private:
     JsonNode readObject(int depth) {
         JsonNode object;
         object.kind = JsonNode::Kind::Object;
-        object.members.reserve(8);
+        if (spareMembers_.empty()) {
+            object.members.reserve(8);
+        } else {
+            object.members = std::move(spareMembers_.back());
+            spareMembers_.pop_back();
+        }
         skipBlanks();
         if (!at(u'{')) {
             error(QStringLiteral("Invalid Object at position ") + position() + QStringLiteral(" : ") + rest());
@@ -299,7 +312,7 @@ private:
                 ++pos_;
                 skipBlanks();
             }
-            const QString key = readKey();
+            QString key = readKey();
             JsonNode value;
             QString failure;
             const Outcome outcome = readValue(depth, value, failure, &object, &key);
@@ -314,7 +327,7 @@ private:
                 error(failure + QStringLiteral(": ") + key);
                 return object;
             }
-            object.members.push_back(JsonMember{key, std::move(value)});
+            object.members.push_back(JsonMember{std::move(key), std::move(value)});
         }
     }
 
@@ -354,9 +367,22 @@ private:
             }
             const bool taken = (offerItems && hook_->takeItem(*owner, *member, value)) ||
                                (offerElements && hook_->takeElement(value));
-            if (!taken) array.items.push_back(std::move(value));
+            if (taken)
+                recycle(value);
+            else
+                array.items.push_back(std::move(value));
             if (tooDeep_) return array;  // too deep further down: what was read is kept, then the array ends
         }
+    }
+
+    // Rows taken by the hook leave their member lists for the next rows:
+    // one allocation less for every object of the data.
+    void recycle(JsonNode& node) {
+        for (JsonMember& m : node.members) recycle(m.node);
+        for (JsonNode& item : node.items) recycle(item);
+        if (node.members.capacity() == 0 || spareMembers_.size() >= kMaxSpareLists) return;
+        node.members.clear();
+        spareMembers_.push_back(std::move(node.members));
     }
 
     QStringView text_;
@@ -364,9 +390,10 @@ private:
     QString errors_;
     int errorLines_ = 0;
     bool tooDeep_ = false;
-    QHash<QStringView, QString> keys_;  // views into the interned strings themselves
+    SharedTexts shared_{kMaxSharedTexts};
     JsonItemHook* hook_ = nullptr;
     bool rootIsArray_ = false;
+    std::vector<std::vector<JsonMember>> spareMembers_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace ky {
@@ -28,6 +29,7 @@ public:
     bool isArray() const { return kind == Kind::Array; }
     // The member with exactly this name (case matters), or nothing.
     const JsonNode* member(QStringView name) const;
+    JsonNode* member(QStringView name) { return const_cast<JsonNode*>(std::as_const(*this).member(name)); }
 };
 
 struct JsonMember {

@@ -1,8 +1,11 @@
 #include "report/data/json_to_record_sets.h"
 
 #include "report/data/json_reader.h"
+#include "report/data/shared_texts.h"
 #include "platform/base64.h"
 #include "platform/com_error.h"
+
+#include <algorithm>
 
 namespace ky {
 
@@ -20,13 +23,14 @@ void check(const Status& status) {
 QString textOf(const JsonNode* node) { return node && node->kind == JsonNode::Kind::Scalar ? node->scalar.toText() : QString(); }
 
 // A text that the reader takes for an object or array is a child, like one.
-std::optional<JsonNode> nestedIn(const JsonNode& value) {
-    if (value.kind != JsonNode::Kind::Scalar) return value;
+// Returns the child's rows: the node itself, or the text read into `parsed`.
+JsonNode* nestedIn(JsonNode& value, std::optional<JsonNode>& parsed) {
+    if (value.kind != JsonNode::Kind::Scalar) return &value;
     const QString* text = value.scalar.get<QString>();
-    if (!text) return std::nullopt;
-    auto parsed = ParseJson(*text);
-    if (!parsed.root) return std::nullopt;
-    return std::move(parsed.root);
+    // Only a text holding a bracket can read as one; most hold none.
+    if (!text || std::none_of(text->begin(), text->end(), [](QChar c) { return c == u'{' || c == u'['; })) return nullptr;
+    parsed = std::move(ParseJson(*text).root);
+    return parsed ? &*parsed : nullptr;
 }
 
 std::optional<FieldInfo> columnFor(const QString& name, const JsonNode& value) {
@@ -80,17 +84,17 @@ QString JsonToRPD_Rst::ParseStringToRPDRs(const QString& strJson) {
     if (strJson.isEmpty()) return kEmptyText;
     slots_.assign(1, nullptr);
     RowTaker taker(*this);
-    const JsonParse parsed = reading_ == Reading::RowByRow ? ParseJson(strJson, taker) : ParseJson(strJson);
+    JsonParse parsed = reading_ == Reading::RowByRow ? ParseJson(strJson, taker) : ParseJson(strJson);
     if (!parsed.root) return parsed.errors;
     if (parsed.root->isObject()) return kNotAnArray;
     // Reading row by row, every element was taken as it was read.
-    for (const JsonNode& element : parsed.root->items) addElement(element);
+    for (JsonNode& element : parsed.root->items) addElement(element);
     return {};
 }
 
-void JsonToRPD_Rst::addElement(const JsonNode& element) {
+void JsonToRPD_Rst::addElement(JsonNode& element) {
     if (!element.isObject()) failWith(QStringLiteral("an element of the report data is not an object"));
-    const JsonNode* rows = element.member(u"R");
+    JsonNode* rows = element.member(u"R");
     if (!rows || rows->kind == JsonNode::Kind::Scalar) return;
     const QString key = textOf(element.member(u"K"));
     const QString parent = textOf(element.member(u"P"));
@@ -102,17 +106,17 @@ void JsonToRPD_Rst::addElement(const JsonNode& element) {
         return;
     }
     // Rows the reader handed over already are gone from the array.
-    for (const JsonNode& item : rows->items) addListedItem(item, {key, parent, description, kRowId, kParentRowId, kRowId});
+    for (JsonNode& item : rows->items) addListedItem(item, {key, parent, description, kRowId, kParentRowId, kRowId});
 }
 
-void JsonToRPD_Rst::addListedItem(const JsonNode& item, const Links& listed) {
+void JsonToRPD_Rst::addListedItem(JsonNode& item, const Links& listed) {
     if (item.isObject()) {
         addRow(item, listed, 1);
     } else if (item.isArray()) {
         // Rows one level down name their own record set as parent.
         Links nested = listed;
         nested.parentKey = listed.key;
-        for (const JsonNode& row : item.items)
+        for (JsonNode& row : item.items)
             if (row.isObject()) addRow(row, nested, 1);
     }
 }
@@ -133,7 +137,7 @@ RPD_RecordSet& JsonToRPD_Rst::wrapperFor(const Links& links) {
     return *wrapper;
 }
 
-void JsonToRPD_Rst::addRow(const JsonNode& row, const Links& links, int parentRow) {
+void JsonToRPD_Rst::addRow(JsonNode& row, const Links& links, int parentRow) {
     RecordSet& records = *wrapperFor(links).recordSet();
     if (records.fieldCount() == 0) {
         check(records.appendField({kRowId, fieldtype::Double, 0, true}));
@@ -144,24 +148,25 @@ void JsonToRPD_Rst::addRow(const JsonNode& row, const Links& links, int parentRo
     }
     records.open();
     check(records.addNew());
-    check(records.setValue(0, static_cast<double>(records.recordCount())));
+    const auto rowId = static_cast<int>(records.recordCount());
+    check(records.setValue(0, static_cast<double>(rowId)));
     check(records.setValue(1, static_cast<double>(parentRow)));
-    const int rowId = static_cast<int>(records.valueAt(0).toDouble().value_or(1));
 
     int expected = 2;  // rows usually list their members in the columns' order
-    for (const JsonMember& m : row.members) {
+    for (JsonMember& m : row.members) {
         if (m.node.kind == JsonNode::Kind::Scalar && m.node.scalar.isNull()) continue;
-        if (const auto nested = nestedIn(m.node)) {
+        std::optional<JsonNode> parsed;
+        if (JsonNode* nested = nestedIn(m.node, parsed)) {
             const Links child{links.key + u'_' + m.name, links.key, links.description + u'_' + m.name,
                               kRowId, kParentRowId, kRowId};
             addChildRows(*nested, child, rowId);
             continue;
         }
-        const bool inOrder = expected < records.fieldCount() && records.field(expected).name == m.name;
+        const bool inOrder = expected < records.fieldCount() && sameText(records.field(expected).name, m.name);
         const int field = inOrder ? expected : exactField(records, m.name);
         if (field < 0) continue;  // members the first row did not have are dropped
         expected = field + 1;
-        const Value& value = m.node.scalar;
+        Value& value = m.node.scalar;
         if (records.field(field).type == fieldtype::LongVarBinary) {
             const QString text = value.toText();
             if (text.size() <= 7) continue;
@@ -170,16 +175,16 @@ void JsonToRPD_Rst::addRow(const JsonNode& row, const Links& links, int parentRo
             check(records.appendChunk(field, bytes.value()));
             continue;
         }
-        check(records.setValue(field, value));
+        check(records.setValue(field, std::move(value)));  // the row is read once: its values move
     }
 }
 
-void JsonToRPD_Rst::addChildRows(const JsonNode& rows, const Links& links, int parentRow) {
+void JsonToRPD_Rst::addChildRows(JsonNode& rows, const Links& links, int parentRow) {
     if (rows.isObject()) {
         addRow(rows, links, parentRow);
         return;
     }
-    for (const JsonNode& item : rows.items)
+    for (JsonNode& item : rows.items)
         if (item.isObject()) addRow(item, links, parentRow);
 }
 

@@ -40,12 +40,13 @@ private:
         QString key, parentKey, description, linkParentKey, linkChildKey, friendKey;
     };
     RPD_RecordSet& wrapperFor(const Links& links);
-    void addRow(const JsonNode& row, const Links& links, int parentRow);
-    void addChildRows(const JsonNode& rows, const Links& links, int parentRow);
+    void addRow(JsonNode& row, const Links& links, int parentRow);
+    void addChildRows(JsonNode& rows, const Links& links, int parentRow);
+    // Trees handed in are used up: their values move into the record sets.
     // One element of the top-level array, with the rows it still holds.
-    void addElement(const JsonNode& element);
+    void addElement(JsonNode& element);
     // One item of an element's row array: a row, or an array of rows.
-    void addListedItem(const JsonNode& item, const Links& listed);
+    void addListedItem(JsonNode& item, const Links& listed);
     friend class RowTaker;
 
     Reading reading_;

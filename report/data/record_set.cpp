@@ -111,7 +111,7 @@ Status RecordSet::appendField(FieldInfo field) {
     if (field.name.isEmpty()) return fail(QStringLiteral("a field needs a name"));
     for (const Column& c : columns_)
         if (c.info.name == field.name) return fail(QStringLiteral("the record set already has a field %1").arg(field.name));
-    columns_.push_back(Column{std::move(field), std::vector<Value>(static_cast<size_t>(rowCount_), kNull)});
+    columns_.push_back(Column{std::move(field), ValueColumn(static_cast<size_t>(rowCount_), kNull)});
     return {};
 }
 
@@ -150,9 +150,16 @@ Status RecordSet::setValue(int field, Value value) {
     if (field < 0 || field >= fieldCount()) return fail(QStringLiteral("no field number %1").arg(field));
     if (Status s = checkCurrentRow(); !s) return s;
     Column& column = columns_[static_cast<size_t>(field)];
-    auto stored = coerceToField(column.info, std::move(value));
-    if (!stored) return fail(stored.error());
-    column.values[static_cast<size_t>(currentRow())] = std::move(stored).value();
+    Value& cell = column.values[static_cast<size_t>(currentRow())];
+    if (storedAsIs(column.info, value)) {
+        cell = std::move(value);
+    } else if (const Decimal* decimal = value.get<Decimal>(); decimal && column.info.type == fieldtype::Double) {
+        cell = Value(decimal->toDouble());  // numbers of report data, the most common conversion
+    } else {
+        auto stored = coerceToField(column.info, std::move(value));
+        if (!stored) return fail(stored.error());
+        cell = std::move(stored).value();
+    }
     valuesChanged();
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "report/data/field_type.h"
 #include "report/data/value.h"
+#include "report/data/value_column.h"
 #include "platform/result.h"
 
 #include <QByteArrayView>
@@ -89,7 +90,7 @@ private:
 
     struct Column {
         FieldInfo info;
-        std::vector<Value> values;
+        ValueColumn values;
     };
     // The index of an equality condition on one field, built on demand and
     // dropped when values change.

@@ -11,9 +11,10 @@ namespace {
 using Rows = std::vector<std::uint32_t>;
 
 // Every distinct value's rows through the index, against a scan of the column.
-void expectIndexMatchesScan(const std::vector<Value>& column, FieldCategory category, const char* why) {
+void expectIndexMatchesScan(const std::vector<Value>& values, FieldCategory category, const char* why) {
+    const ValueColumn column(values);
     const EqualityIndex index(column, category);
-    for (const Value& probe : column) {
+    for (const Value& probe : values) {
         const CompareKey key = compareKeyOf(probe, category);
         if (key.kind == CompareKey::Kind::Null || key.kind == CompareKey::Kind::Invalid) continue;
         Rows expected;
@@ -43,7 +44,7 @@ TEST(EqualityIndex, FindsEveryGroupWhateverTheOrderOfRows) {
 }
 
 TEST(EqualityIndex, NullsAndUnknownValuesFindNothing) {
-    const std::vector<Value> column{Value::null(), text(u"a"), Value::null()};
+    const ValueColumn column(std::vector<Value>{Value::null(), text(u"a"), Value::null()});
     const EqualityIndex index(column, FieldCategory::Text);
     EXPECT_TRUE(index.rowsEqualTo(compareKeyOf(text(u"zzz"), FieldCategory::Text), column).empty());
     EXPECT_TRUE(index.rowsEqualTo(CompareKey{}, column).empty());

@@ -156,6 +156,16 @@ TEST_P(CoerceToField, StoresOrRefuses) {
     EXPECT_EQ(stored.value(), *c.stored);
 }
 
+// Filling skips the conversion when it would keep the value: it must then agree.
+TEST_P(CoerceToField, TheShortcutKeepsOnlyWhatTheConversionKeeps) {
+    const CoerceCase& c = GetParam();
+    SCOPED_TRACE(c.why);
+    if (!storedAsIs(c.field, c.input)) return;
+    ASSERT_TRUE(c.stored.has_value());
+    EXPECT_EQ(c.stored->kind(), c.input.kind());
+    EXPECT_EQ(*c.stored, c.input);
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, CoerceToField, ::testing::ValuesIn(kCoerceCases),
                          [](const ::testing::TestParamInfo<CoerceCase>& row) { return "row" + std::to_string(row.index); });
 

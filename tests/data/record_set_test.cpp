@@ -92,6 +92,36 @@ TEST(RecordSetRows, SetValueWorksOnTheCurrentRowAndKeepsTheOldValueOnFailure) {
     EXPECT_EQ(rs.cell(0, 0), Value(1));
 }
 
+TEST(RecordSetRows, ADecimalFillsADoubleFieldAsTheConversionDoes) {
+    const FieldInfo number = field(QStringLiteral("N"), ft::Double);
+    RecordSet rs = makeRecordSet({number}, {{Value::null()}});
+    rs.moveFirst();
+    for (const char16_t* text : {u"0.1", u"-123.45", u"1234567890123456789.123456789"}) {
+        const Value decimal(*Decimal::parse(text));
+        ASSERT_TRUE(rs.setValue(0, decimal));
+        EXPECT_EQ(rs.cell(0, 0), coerceToField(number, decimal).value());
+    }
+}
+
+// Rows are kept in chunks: a row count past several chunks, and copies of it.
+TEST(RecordSetRows, ManyRowsKeepTheirValuesAndCopiesAreIndependent) {
+    RecordSet rs;
+    ASSERT_TRUE(rs.appendField(field(QStringLiteral("ID"), ft::Integer)));
+    rs.open();
+    constexpr int kRows = 10000;
+    for (int i = 0; i < kRows; ++i) {
+        ASSERT_TRUE(rs.addNew());
+        ASSERT_TRUE(rs.setValue(0, i));
+    }
+    RecordSet copy = rs;
+    copy.moveFirst();
+    ASSERT_TRUE(copy.setValue(0, -1));
+    for (int i : {0, 4095, 4096, 8191, 8192, kRows - 1}) EXPECT_EQ(rs.cell(i, 0), Value(i)) << i;
+    EXPECT_EQ(copy.cell(0, 0), Value(-1));
+    EXPECT_EQ(copy.cell(kRows - 1, 0), Value(kRows - 1));
+    EXPECT_THROW(static_cast<void>(rs.cell(kRows, 0)), std::out_of_range);
+}
+
 TEST(RecordSetRows, AppendChunkGrowsABinaryValueWithinItsSize) {
     RecordSet rs = makeRecordSet({field(QStringLiteral("Photo"), ft::VarBinary, 6), field(QStringLiteral("Name"), ft::VarWChar)},
                                  {{Value::null(), QStringLiteral("x")}});
