@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Decimal places round half to even on the printed digits.
         FormatCase{"tie_down", 2.25, decimals(1), u"2.2"}, FormatCase{"tie_up", 2.35, decimals(1), u"2.4"},
-        FormatCase{"beyond_tie", 2.2501, decimals(1), u"2.3"}, FormatCase{"pads", 3, decimals(2), u"3.00"},
+        FormatCase{"beyond_tie", 2.2501, decimals(1), u"2.3"},
+        // On the decimal digits 1.015 is a tie (the expression helper XSWS, on the binary value, gives 1.01).
+        FormatCase{"decimal_tie", 1.015, decimals(2), u"1.02"}, FormatCase{"pads", 3, decimals(2), u"3.00"},
         FormatCase{"no_places", 2.5, decimals(0), u"2"}, FormatCase{"negative", -1.25, decimals(1), u"-1.2"},
         FormatCase{"numeric_text", u"12.345"_qs, decimals(2), u"12.34"},
         FormatCase{"own_places", 1.5, decimals(-1), u"1.5"}, FormatCase{"leading_point", u".5"_qs, decimals(-1), u"0.5"},
