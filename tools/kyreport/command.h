@@ -31,5 +31,6 @@ inline constexpr int exitOk = 0, exitFailed = 1, exitUsage = 2;
 std::vector<Command> registrationCommands();
 std::vector<Command> templateCommands();
 std::vector<Command> dataCommands();
+std::vector<Command> expressionCommands();
 
 }  // namespace ky::cli

@@ -12,6 +12,7 @@ std::vector<Command> allCommands() {
     std::vector<Command> commands = registrationCommands();
     for (auto& c : templateCommands()) commands.push_back(std::move(c));
     for (auto& c : dataCommands()) commands.push_back(std::move(c));
+    for (auto& c : expressionCommands()) commands.push_back(std::move(c));
     return commands;
 }
 
