@@ -178,7 +178,13 @@ private:
             if (name.compare(QStringView(k), Qt::CaseInsensitive) == 0) fail();
         if (const auto constant = findConstant(name)) return *constant;
         const BuiltinFunction* f = findFunction(name);
-        if (!f) fail();  // no variables and no objects: an unknown name is an error
+        if (!f) {
+            // A name that is no function is a variable never set, Empty, as the
+            // script engine has it: a field the data lacks stays "[name]" and
+            // counts as 0 or "". Calling it is an error.
+            if (peek().kind == TokenKind::LeftParen) fail();
+            return Value();
+        }
         const Args args = arguments();
         if (args.size() < f->minArgs || args.size() > f->maxArgs) fail();
         return f->call(context_, args);

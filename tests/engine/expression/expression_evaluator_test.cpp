@@ -151,11 +151,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ExpressionCase{u"XSWS(\"阴性\", 1)", u"String:0.0"}, ExpressionCase{u"GetGUID()", u"String:6F9619FF-8B86-D011-B42D-00C04FC964FF"},
                     ExpressionCase{u"getguid", u"String:6F9619FF-8B86-D011-B42D-00C04FC964FF"}));
 
+// Names that are no function are unset variables: Empty.
+INSTANTIATE_TEST_SUITE_P(UnsetNames, ExpressionTest,
+                         testing::Values(ExpressionCase{u"[体重] * 2", u"Integer:0"}, ExpressionCase{u"Missing & \"x\"", u"String:x"},
+                                         ExpressionCase{u"IsEmpty([No Such Field])", u"Boolean:True"}));
+
 INSTANTIATE_TEST_SUITE_P(
     Errors, ExpressionTest,
     testing::Values(ExpressionCase{u"", u"表达式错误"}, ExpressionCase{u"1 +", u"表达式错误"}, ExpressionCase{u"(1", u"表达式错误"},
                     ExpressionCase{u"1 2", u"表达式错误"}, ExpressionCase{u"\"open", u"表达式错误"}, ExpressionCase{u"#2024-13-45#", u"表达式错误"},
-                    ExpressionCase{u"Foo(1)", u"表达式错误"}, ExpressionCase{u"[体重] * 2", u"表达式错误"},
+                    ExpressionCase{u"Foo(1)", u"表达式错误"},
                     ExpressionCase{u"\"abc\" * 2", u"表达式错误"}, ExpressionCase{u"1 / 0", u"表达式错误"}, ExpressionCase{u"1 \\ 0", u"表达式错误"},
                     ExpressionCase{u"5 Mod 0", u"表达式错误"}, ExpressionCase{u"10 ^ 400", u"表达式错误"}, ExpressionCase{u"CInt(40000)", u"表达式错误"},
                     ExpressionCase{u"Left(\"a\")", u"表达式错误"}, ExpressionCase{u"Len(\"a\", 2)", u"表达式错误"},
