@@ -26,11 +26,14 @@ QByteArray plainBytes(QByteArrayView bytes) {
 }
 
 // Logs we write are UTF-8; older installers wrote the Chinese ANSI code page.
+// A byte-order mark was dealt with before; one here is text like any other,
+// so that a log written back reads the same.
 QString decoded(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    constexpr auto kKeepBom = QStringConverter::Flag::ConvertInitialBom;
+    QStringDecoder utf8(QStringDecoder::Utf8, kKeepBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
-    QStringDecoder chinese("GB18030");
+    QStringDecoder chinese("GB18030", kKeepBom);
     if (!chinese.isValid()) return text;
     return chinese.decode(bytes);
 }

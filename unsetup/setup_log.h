@@ -39,7 +39,8 @@ public:
     // Replaces the value in place, or appends the entry (and the section).
     void setValue(QStringView section, QStringView key, const QString& value);
 
-    // Lines joined with CR LF, UTF-8; complemented when asked.
+    // Lines joined with CR LF, UTF-8; complemented when asked. Plain text
+    // whose first line is not a section header would read as complemented.
     QByteArray toBytes(bool complemented = false) const;
 
 private:
