@@ -38,7 +38,7 @@ private:
 }  // namespace
 
 int runConsoleRemoval(const QString& logFolder, const Options& options, const QString& ownProgram) {
-    const auto log = SetupLog::load(QDir(logFolder).filePath(kSetupLogName.toString()));
+    const auto log = loadSetupLogIn(logFolder);
     if (!log) {
         std::fprintf(stderr, "Can't open log file: %s\n", qPrintable(log.error()));
         return exit_status::logUnreadable;

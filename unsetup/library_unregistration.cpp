@@ -54,7 +54,7 @@ Status unregisterLibrary(const QString& path) {
 }
 
 int unregisterLoggedLibraries(const QString& logFolder) {
-    const auto log = SetupLog::load(QDir(logFolder).filePath(kSetupLogName.toString()));
+    const auto log = loadSetupLogIn(logFolder);
     if (!log) {
         std::fprintf(stderr, "%s\n", qPrintable(log.error()));
         return 0;

@@ -35,7 +35,7 @@ void removeOwnCopy() {
 }
 
 int removeWithWindows(const QString& logFolder, const Options& options) {
-    const auto log = SetupLog::load(QDir(logFolder).filePath(kSetupLogName.toString()));
+    const auto log = loadSetupLogIn(logFolder);
     if (!log) {
         std::fprintf(stderr, "%s\n", qPrintable(log.error()));
         QMessageBox::critical(nullptr, caption::error, caption::cannotOpenLog);

@@ -1,5 +1,6 @@
 #include "unsetup/setup_log.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -79,6 +80,10 @@ Result<SetupLog> SetupLog::load(const QString& path) {
     if (bytes.size() > kMaxLogBytes)
         return fail(QStringLiteral("%1 is larger than %2 bytes, too large for an installation log").arg(path).arg(kMaxLogBytes));
     return parse(bytes);
+}
+
+Result<SetupLog> loadSetupLogIn(const QString& folder) {
+    return SetupLog::load(QDir(folder).filePath(kSetupLogName.toString()));
 }
 
 std::optional<SetupLog::Range> SetupLog::sectionRange(QStringView section) const {

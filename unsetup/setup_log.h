@@ -54,4 +54,7 @@ private:
     std::vector<QString> lines_;
 };
 
+// The "Setup.log" in `folder`.
+Result<SetupLog> loadSetupLogIn(const QString& folder);
+
 }  // namespace ky::unsetup
