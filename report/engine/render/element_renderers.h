@@ -25,7 +25,7 @@ struct TextBoxDraw {
     int vAlignment = 0;  // 0 top, 1 bottom, 2 centre
     bool autoSize = false;  // AutoCHSize
     Value value;         // the bound text or value, before formatting
-    bool numeric = true;  // false: the value is text whatever it looks like
+    bool numeric = true;  // false: the value is text whatever it looks like (overrides format.numeric)
     FormatOptions format;  // XSWS, ZeroIsNull, RPZero, Format, CusFormat, XYJG, suffix
     double hangJu = 0;   // line spacing in millimetres
     int zoom = 100;
