@@ -33,9 +33,9 @@ int decimalsOf(double interval) {
 // Nothing when the value is to show nothing at all (a zero under ZeroIsNull).
 std::optional<QString> displayText(const Value& value, const FormatOptions& o) {
     QString s = value.isNullOrEmpty() ? QString() : value.toText();
-    if (s.isEmpty()) s = QStringLiteral("0");
+    if (s.isEmpty() && o.numeric) s = QStringLiteral("0");
 
-    const auto number = readNumericText(s);
+    const auto number = o.numeric ? readNumericText(s) : std::nullopt;
     if (!number) {
         const bool isDate = value.get<OleDate>() || readDate(s);
         if (isDate && o.Format == formatkind::LongDate) return formatWithPattern(Value(s), u"yyyy\\年mm\\月dd\\日");

@@ -28,6 +28,9 @@ struct FormatOptions {
     QString CusFormat;
     double XYJG = 0;       // rounding interval; 0 or less rounds nothing
     QString suffix;
+    // False: the value is text (a text field), shown as it stands even when
+    // it reads as a number ("00123" keeps its zeros) and empty when empty.
+    bool numeric = true;
 };
 
 struct FormattedValue {

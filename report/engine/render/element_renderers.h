@@ -36,6 +36,10 @@ struct TextBoxDraw {
     int centerIconSize = 20;
 };
 
+// Whether a text box or label is printed line by line (`DrawSpacedText`):
+// more than 0.5 mm of line spacing and no AutoCHSize.
+bool UsesSpacedText(bool autoSize, double hangJu);
+
 // Shrinks to fit; QR codes for Format 6.
 void DrawTextBox(Surface& surface, const TextBoxDraw& draw);
 // Line pitch from HangJu; manual line breaking; the estimates when auto-sizing.
@@ -58,6 +62,7 @@ struct LabelDraw {
     double hangJu = 0;
     int zoom = 100;
 };
+// Boxed or spaced by `UsesSpacedText`; centred vertically; no formatting.
 void DrawLabel(Surface& surface, const LabelDraw& draw);
 
 struct CheckBoxDraw {
@@ -66,11 +71,13 @@ struct CheckBoxDraw {
     bool checked = false;
     QString caption;
     bool markOnLeft = true;  // ZDuiQi
+    int alignment = 0;       // the caption's: 0 left, 1 right, 2 centre
     int foreColor = 0;
     bool autoSize = false;
     double hangJu = 0;
     int zoom = 100;
 };
+// The mark column (220 twips) at the left or right edge, the caption beside it.
 void DrawCheckBox(Surface& surface, const CheckBoxDraw& draw);
 
 struct LineDraw {

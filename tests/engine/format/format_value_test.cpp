@@ -47,6 +47,12 @@ FormatOptions suffix(QString text) {
     return o;
 }
 
+// The options for a text field: its value is never read as a number.
+FormatOptions textField(FormatOptions o) {
+    o.numeric = false;
+    return o;
+}
+
 class FormatValueTest : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatValueTest, ShowsTheValue) {
@@ -91,7 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"amount_zero", 0, kind(formatkind::ChineseAmount), u"零"},
         FormatCase{"suffix_and_breaks", 5, suffix(u"mmol/L[/n]参考"_qs), u"5mmol/L\r参考"},
         FormatCase{"superscripts", u"10^9/L ²³"_qs, {}, u"10^9/L \uE00B\uE00C"},
-        FormatCase{"short_qr_text", u"12345"_qs, kind(formatkind::QrCode), u"12345"}),
+        FormatCase{"short_qr_text", u"12345"_qs, kind(formatkind::QrCode), u"12345"},
+        // A text field's value stays text: no places, no zero rules, and empty stays empty.
+        FormatCase{"text_field_keeps_zeros", u"00123"_qs, textField(decimals(2)), u"00123"},
+        FormatCase{"text_field_zero", u"0"_qs, textField(zero(false, u"/"_qs)), u"0"},
+        FormatCase{"text_field_empty", u""_qs, textField(zero(false, u"/"_qs)), u""},
+        FormatCase{"text_field_date", u"2004-09-03"_qs, textField(kind(formatkind::LongDate)), u"2004年09月03日"},
+        FormatCase{"text_field_pattern", u"12"_qs, textField(kind(formatkind::Custom, u">@@@@"_qs)), u"  12"}),
     [](const testing::TestParamInfo<FormatCase>& param) { return std::string(param.param.name); });
 
 TEST(FormatValue, LongTextUnderFormatSixIsAQrCode) {
