@@ -24,7 +24,8 @@ TextBoxText totalText(const Totals& totals, const ElementRecord& textBox, const 
                       const QString& dataField, bool shown) {
     const QString key = textBox.text("SumCRSIndex", QStringLiteral("0"));
     const auto entry = totals.constFind(key);
-    if (!shown || entry == totals.constEnd()) return {QString(), {}, true};
+    // Not shown (yet) is blank: formatted as a number it would read as a total of 0.
+    if (!shown || entry == totals.constEnd()) return {QString(), {}, false};
     QString field = sumKind;
     field.remove(mark);
     const auto sum = entry->constFind(field);
@@ -58,8 +59,13 @@ TextBoxText recordText(const FillContext& context, const ElementRecord& textBox,
                        const TotalsPair& totals, const TextBoxPass& pass) {
     const QString dataField = textBox.text("DataField").trimmed();
     const QString sumKind = textBox.text("SumLX");
-    if (isExpression(dataField))
-        return {evaluateElementExpression(context, dataField, records, pass.page, LineBreaks::AsScriptText), {}, true};
+    if (isExpression(dataField)) {
+        Value value = evaluateElementExpression(context, dataField, records, pass.page, LineBreaks::AsScriptText);
+        // An expression that chose to show nothing ("") shows nothing, not 0.
+        const QString* text = value.get<QString>();
+        const bool blank = text && text->isEmpty();
+        return {std::move(value), {}, !blank};
+    }
     if (dataField.contains(QStringLiteral("[总页数]")) || dataField.contains(QStringLiteral("[页码]")))
         return {withPageNumbers(dataField, pass.page, context.totalPages), {}, true};
     if (dataField.contains(QStringLiteral("[记录序号]"))) {
@@ -120,7 +126,7 @@ void PrintTextBoxes(FillContext& context, pugi::xml_node controls, const RpdReco
         int color = textBox.integer("ForeColor");
         if (isErrorText(shown.value)) {
             // Errors show in red on screen and print as nothing.
-            if (context.target.isPrinter()) shown.value = QString();
+            if (context.target.isPrinter()) shown = {QString(), {}, false};  // blank, not formatted as 0
             color = context.target.isPrinter() ? 0 : kRed;
         }
         const QString showInPage = textBox.text("ShowInPage", QStringLiteral("默认"));

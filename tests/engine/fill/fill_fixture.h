@@ -29,7 +29,9 @@ public:
         JsonToRPD_Rst converter;
         ASSERT_TRUE(converter.ParseStringToRPDRs(json).isEmpty());
         for (int i = 0; i < converter.RPDRecordsetCount(); ++i)
-            if (const auto wrapper = converter.RPDRecordset(i)) ASSERT_TRUE(list_.addRPDData(wrapper.get()));
+            if (const auto wrapper = converter.RPDRecordset(i)) {
+                ASSERT_TRUE(list_.addRPDData(wrapper.get()));
+            }
     }
 
     RecordSetList& list() { return list_; }
@@ -99,7 +101,11 @@ inline QString label(int left, int top, const QString& caption) {
 }
 
 struct ControlLists {
-    QStringList labels, textBoxes, lines, boxes, childReports;
+    QStringList labels = {};
+    QStringList textBoxes = {};
+    QStringList lines = {};
+    QStringList boxes = {};
+    QStringList childReports = {};
 };
 
 inline QString controls(const ControlLists& lists) {

@@ -1,4 +1,4 @@
-#include "fill/fill_fixture.h"
+#include "engine/fill/fill_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@ namespace {
 
 // Three patients, each with results; Zhao has none.
 const QString kPatients = uR"([{"K":"main","P":"","D":"病人","U":"","L":"","F":"","R":[
-  {"Name":"李明","Age":30,"Weight":null,"Items":[{"Test":"WBC","Result":5.5},{"Test":"RBC","Result":4.25},{"Test":"HGB","Result":140}]},
-  {"Name":"王芳","Age":41,"Weight":60.5,"Items":[{"Test":"PLT","Result":210}]},
+  {"Name":"李明","Age":30,"Weight":72.5,"Items":[{"Test":"WBC","Result":5.5},{"Test":"RBC","Result":4.25},{"Test":"HGB","Result":140}]},
+  {"Name":"王芳","Age":41,"Weight":null,"Items":[{"Test":"PLT","Result":210}]},
   {"Name":"赵伟","Age":52,"Weight":70,"Items":[]}]}])"_qs;
 
 class PrintPagesTest : public testing::Test {
@@ -53,7 +53,14 @@ TEST_F(PrintPagesTest, OnePagePerMainRecordWithPageAndRecordNumbers) {
 
 TEST_F(PrintPagesTest, ANullNumberCountsAsZeroInAnExpression) {
     const QString xml = report({page(1, {.textBoxes = {textBox(0, 0, u"=[Weight] * 2"_qs)}})});
-    EXPECT_EQ(textsOf(fixture.print(xml).pages[0]), QStringList{u"0"_qs});
+    EXPECT_EQ(textsOf(fixture.print(xml).pages[1]), QStringList{u"0"_qs});
+}
+
+TEST_F(PrintPagesTest, AnExpressionThatGivesAnEmptyTextShowsNothing) {
+    const QString xml = report({page(1, {.textBoxes = {textBox(0, 0, u"=IIF([Age] > 40, \"老\", \"\")"_qs)}})});
+    const FilledReport filled = fixture.print(xml);
+    EXPECT_EQ(textsOf(filled.pages[0]), QStringList{});
+    EXPECT_EQ(textsOf(filled.pages[1]), QStringList{u"老"_qs});
 }
 
 TEST_F(PrintPagesTest, ThePageRangeChoosesPagesAndItsLastEntryEndsTheJob) {
@@ -86,9 +93,9 @@ TEST_F(PrintPagesTest, ShowInPageLimitsATextToOnePageAndOthersShowOtherPageText)
 TEST_F(PrintPagesTest, FieldsTheDataLacksAndExpressionErrors) {
     const QString xml = report({page(1, {.textBoxes = {textBox(0, 0, u"NoSuchField"_qs), textBox(0, 400, u"=1 +"_qs)}})},
                                tag(u"NoDataRP"_qs, u"无"_qs));
-    // Printed, an expression error is blank; shown, it stays, in red.
+    // Printed, an expression error is blank (nothing is drawn); shown, it stays, in red.
     const FilledReport printed = fixture.print(xml);
-    EXPECT_EQ(textsOf(printed.pages[0]), (QStringList{u"无"_qs, QString()}));
+    EXPECT_EQ(textsOf(printed.pages[0]), QStringList{u"无"_qs});
     const FilledReport shown = fixture.show(xml, 1);
     const DrawOp* error = findText(shown.pages[0], u"表达式错误"_qs);
     ASSERT_NE(error, nullptr);
