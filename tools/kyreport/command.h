@@ -1,6 +1,7 @@
 #pragma once
 // A kyreport subcommand: its name, one line of help, and what it runs.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,7 @@ struct Output {
     std::FILE* err = stderr;
     void print(const QString& text) const { std::fputs(text.toLocal8Bit().constData(), out); }
     void error(const QString& text) const { std::fputs((text + u'\n').toLocal8Bit().constData(), err); }
+    void write(const QByteArray& bytes) const { std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out); }
 };
 
 struct Command {
@@ -22,6 +24,9 @@ struct Command {
     QString usage;
     QString summary;
     std::function<int(const QStringList& args, const Output& io)> run;
+    // Commands that measure fonts or read pictures need a GUI application
+    // (the offscreen platform when there is no display).
+    bool gui = false;
 };
 
 // Exit codes: 0 success, 1 the work failed, 2 the command line was wrong or
@@ -32,5 +37,6 @@ std::vector<Command> registrationCommands();
 std::vector<Command> templateCommands();
 std::vector<Command> dataCommands();
 std::vector<Command> expressionCommands();
+std::vector<Command> dumpCommands();
 
 }  // namespace ky::cli

@@ -2,6 +2,7 @@
 // fresh report object, and the record sets it made, as JSON.
 
 #include "tools/kyreport/command.h"
+#include "tools/kyreport/report_inputs.h"
 
 #include "report/api/rpd.h"
 #include "platform/base64.h"
@@ -18,13 +19,6 @@
 namespace ky::cli {
 
 namespace {
-
-Result<QString> readText(const QString& path) {
-    QFile file;
-    const bool opened = path == QStringLiteral("-") ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return QString::fromUtf8(file.readAll());
-}
 
 QJsonValue jsonOf(const Value& value) {
     if (value.isNullOrEmpty()) return QJsonValue::Null;

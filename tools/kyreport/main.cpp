@@ -3,6 +3,9 @@
 #include "tools/kyreport/command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 using namespace ky::cli;
 
@@ -13,6 +16,7 @@ std::vector<Command> allCommands() {
     for (auto& c : templateCommands()) commands.push_back(std::move(c));
     for (auto& c : dataCommands()) commands.push_back(std::move(c));
     for (auto& c : expressionCommands()) commands.push_back(std::move(c));
+    for (auto& c : dumpCommands()) commands.push_back(std::move(c));
     return commands;
 }
 
@@ -26,13 +30,30 @@ void printHelp(const std::vector<Command>& commands, const Output& io) {
     io.print(text);
 }
 
+// The command named on the command line, before Qt reads it.
+const Command* commandNamed(const std::vector<Command>& commands, int argc, char** argv) {
+    if (argc < 2) return nullptr;
+    const QString name = QString::fromLocal8Bit(argv[1]);
+    for (const auto& c : commands)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> applicationFor(const Command* command, int& argc, char** argv) {
+    if (!command || !command->gui) return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    const Output io;
     const auto commands = allCommands();
+    const auto app = applicationFor(commandNamed(commands, argc, argv), argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const Output io;
     if (args.isEmpty() || args.front() == QStringLiteral("--help") || args.front() == QStringLiteral("-h") ||
         args.front() == QStringLiteral("help")) {
         printHelp(commands, io);

@@ -2,6 +2,7 @@
 // the designer would save it.
 
 #include "tools/kyreport/command.h"
+#include "tools/kyreport/report_inputs.h"
 
 #include "report/template/record_fields.h"
 #include "report/template/report_data_file.h"
@@ -15,17 +16,6 @@
 namespace ky::cli {
 
 namespace {
-
-// The template bytes of an .rpx file, or the Format part of an .rpd file.
-Result<StreamPtr> templateOf(const QString& path) {
-    auto file = makeStream();
-    if (Status read = file->loadFromFile(path); !read) return fail(read.error());
-    if (!path.endsWith(QStringLiteral(".rpd"), Qt::CaseInsensitive)) return file;
-    auto parts = UnpackReportData(file);
-    if (!parts) return fail(parts.error());
-    if (!parts->format) return fail(QStringLiteral("%1 holds no template").arg(path));
-    return parts->format;
-}
 
 Result<QByteArray> normalized(const StreamPtr& source) {
     ReportSession session;

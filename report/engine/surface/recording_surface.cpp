@@ -30,8 +30,6 @@ double RecordingSurface::twipsPerPixelY() const {
     return pictureTwips_.height() > 0 ? kScreenTwipsPerPixel * scale_.height() / pictureTwips_.height() : kScreenTwipsPerPixel;
 }
 
-void RecordingSurface::setPaperDimensions(double widthTwips, double heightTwips) { scale_ = {widthTwips, heightTwips}; }
-
 void RecordingSurface::openPage(int number) {
     if (mode_ == Mode::Picture) pages_.clear();
     if (mode_ == Mode::Picture || !pageOpen_) pages_.push_back(RecordedPage{number, scale_, paperSize_, orientation_, {}});

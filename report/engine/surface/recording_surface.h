@@ -55,7 +55,6 @@ public:
     void setDocumentName(const QString& name) override { documentName_ = name; }
     int paperSize() const override { return paperSize_; }
     void setPaperSize(int code) override { paperSize_ = code; }
-    void setPaperDimensions(double widthTwips, double heightTwips) override;
     void setOrientation(int orientation) override { orientation_ = orientation; }
     void openPage(int number) override;
     void newPage() override { pageOpen_ = false; }

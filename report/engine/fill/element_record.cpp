@@ -1,0 +1,49 @@
+#include "report/engine/fill/element_record.h"
+
+#include "report/template/dom_helpers.h"
+#include "report/template/value_text.h"
+
+#include <cmath>
+
+namespace ky {
+
+QString ElementRecord::text(const char* tag, const QString& fallback) const { return GetChildText(node_, tag, fallback); }
+
+double ElementRecord::number(const char* tag, double fallback) const {
+    if (!node_.child(tag)) return fallback;
+    const double value = readNumber(text(tag));
+    return std::isfinite(value) ? value : fallback;
+}
+
+int ElementRecord::integer(const char* tag, int fallback) const {
+    const double value = number(tag, fallback);
+    return static_cast<int>(std::clamp(std::round(value), -2147483648.0, 2147483647.0));
+}
+
+bool ElementRecord::flag(const char* tag, bool fallback) const {
+    if (!node_.child(tag)) return fallback;
+    return readFlag(text(tag)).value_or(fallback);
+}
+
+QByteArray ElementRecord::bytes(const char* tag) const {
+    auto stream = GetChildStream(node_, QString::fromLatin1(tag));
+    if (!stream || !stream.value()) return {};
+    return stream.value()->bytes();
+}
+
+QRectF ElementRecord::rect(QPointF origin) const {
+    return {origin.x() + number("Left"), origin.y() + number("Top"), number("Width"), number("Height")};
+}
+
+SurfaceFont ElementRecord::font(int zoom) const {
+    SurfaceFont font;
+    font.name = text("FontName", QStringLiteral("宋体"));
+    const double size = number("FontSize", 9);
+    font.size = (size > 0 ? size : 9) * zoom / 100.0;
+    font.bold = flag("FontBold", false);
+    font.italic = flag("FontItalic", false);
+    font.underline = flag("FontUnderline", false);
+    return font;
+}
+
+}  // namespace ky

@@ -1,0 +1,163 @@
+#include "report/engine/fill/print_pages.h"
+
+#include "report/engine/fill/child_reports.h"
+#include "report/engine/fill/element_printers.h"
+#include "report/engine/fill/element_record.h"
+#include "report/engine/fill/text_box_printer.h"
+#include "report/engine/page_range.h"
+#include "report/template/xml_document.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ky {
+
+namespace {
+
+constexpr double kTwipsPerCentimetre = 567;
+
+struct TemplatePage {
+    pugi::xml_node page, size, controls, childReports;
+};
+
+// Pages are found by their number, never by their place in the document.
+TemplatePage findPage(pugi::xml_node pages, int number) {
+    for (pugi::xml_node page : pages.children("Page")) {
+        if (ElementRecord(page).number("PageNo", -1) != number) continue;
+        const pugi::xml_node controls = page.child("Controls");
+        return {page, page.child("Size"), controls, controls.child("ChildReports")};
+    }
+    return {};
+}
+
+int pageCopies(const FillContext& context, const TemplatePage& page) {
+    int copies = 0;
+    for (pugi::xml_node report : page.childReports.children())
+        copies = std::max(copies, CountChildPages(context, context.data.MainRecordSet(), report));
+    return std::max(copies, 1);
+}
+
+// Every record's pages, each page as many times as its child reports need.
+int CountTotalPages(const FillContext& context, pugi::xml_node pages, int pageCount) {
+    RecordSet& main = *context.data.MainRecordSet()->recordSet();
+    long long total = 0;
+    for (main.moveFirst(); !main.isEof(); main.moveNext())
+        for (int k = 1; k <= pageCount; ++k) total += pageCopies(context, findPage(pages, k));
+    return static_cast<int>(std::min<long long>(total, 2147483647));
+}
+
+void FilterFriendRecordSets(const ReportData& data) {
+    const RpdRecordSetPtr& main = data.MainRecordSet();
+    const QString mainKey = main->LinkFriendKey();
+    for (const RpdRecordSetPtr& friendSet : data.friends()) {
+        const QString friendKey = friendSet->LinkFriendKey();
+        if (friendKey.isEmpty() || mainKey.isEmpty() || !friendSet->recordSet()) continue;
+        RecordSet& rows = *friendSet->recordSet();
+        const int field = rows.fieldIndex(friendKey);
+        const bool quoted = field < 0 || !isNumericFieldType(rows.field(field).type);
+        const Value value = currentValue(*main->recordSet(), mainKey);
+        QString text = value.isNullOrEmpty() ? (quoted ? QString() : QStringLiteral("0")) : value.toText();
+        if (quoted) text.replace(u'\'', QStringLiteral("''"));
+        const QString q = quoted ? QStringLiteral("'") : QString();
+        static_cast<void>(rows.setFilter(friendKey + QStringLiteral(" = ") + q + text + q));
+    }
+}
+
+// Sizes the target for a drawn page; gives the origin of its elements.
+QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom) {
+    const QPointF origin(size.number("LeftMargin") * kTwipsPerCentimetre, size.number("TopMargin") * kTwipsPerCentimetre);
+    const int orientation = size.integer("Orientation", 1);
+    const double width = size.number("PageWidth") * kTwipsPerCentimetre;
+    const double height = size.number("PageHeight") * kTwipsPerCentimetre;
+    const bool landscape = orientation == 2;
+    const double across = landscape ? height : width, down = landscape ? width : height;
+    if (target.isPrinter()) {
+        zoom = 100;
+        target.setScale(across, down);  // twips, as the printer counts them
+        target.setPaperSize(static_cast<int>(size.number("PageSize", 9)));
+        if (target.paperSize() == 256) target.setPaperDimensions(width, height);
+        if (orientation == 1 || orientation == 2) target.setOrientation(orientation);
+        return origin;
+    }
+    target.setPictureSize(across * zoom / 100.0, down * zoom / 100.0);
+    target.setScale(across, down);
+    target.clear();
+    return origin;
+}
+
+}  // namespace
+
+QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, const ReportData& data, int& totalPages,
+                                 PrintRequest& request) {
+    QHash<QString, long> childCursor;
+    const RpdRecordSetPtr& mainEntry = data.MainRecordSet();
+    if (!mainEntry->recordSet()) return kNoDataSource;
+    RecordSet& main = *mainEntry->recordSet();
+    if (main.recordCount() == 0) return kNoRecords;
+    if (!templateXml) return kNoTemplate;
+
+    pugi::xml_document document;
+    if (!loadXmlText(document, *templateXml) || !document.document_element()) return {};
+    const pugi::xml_node reportNode = document.child("Report");
+    const ElementRecord report(reportNode);
+    const pugi::xml_node pages = reportNode.child("Pages");
+    applicationTitle_ = report.text("Name", applicationTitle_);
+    target.setDocumentName(applicationTitle_);
+    const bool taoDa = report.flag("TaoDa", false);
+    static_cast<void>(main.setSort(report.text("OrderBy")));
+
+    FillContext context{target, data, evaluator_, childCursor, childMovedFlag_};
+    context.noDataRP = report.text("NoDataRP", QStringLiteral("/"));
+    context.lineWidth = report.integer("XianKuan", 1);
+    const int pageCount = static_cast<int>(std::distance(pages.children().begin(), pages.children().end()));
+    totalPages = CountTotalPages(context, pages, pageCount);
+    context.totalPages = totalPages;
+    const QStringList pageList = ParsePageRange(totalPages, request.pageRange);
+    const std::optional<int> lastListed = LastPageInRange(pageList);
+    if (target.isPrinter()) request.zoom = 100;
+    context.zoom = request.zoom;
+
+    int counter = 0;
+    bool stop = false;
+    for (main.moveFirst(); !main.isEof() && !stop; main.moveNext()) {
+        FilterFriendRecordSets(data);
+        for (int k = 1; k <= pageCount && !stop; ++k) {
+            const TemplatePage page = findPage(pages, k);
+            const int copies = pageCopies(context, page);
+            for (int copy = 1; copy <= copies && !stop; ++copy) {
+                ++counter;
+                request.requestedPage = std::min(request.requestedPage, totalPages);
+                const bool draw = target.isPrinter() ? PageInRange(pageList, counter) : counter == request.requestedPage;
+                QPointF origin;
+                if (draw) {
+                    origin = setUpPage(target, ElementRecord(page.size), request.zoom);
+                    context.zoom = request.zoom;
+                    target.openPage(counter);
+                    if (!taoDa) PrintBackground(context, page.page, origin);
+                    PrintImages(context, page.controls, mainEntry, origin);
+                    PrintChecks(context, page.controls, mainEntry, origin, counter);
+                }
+                const QPointF wholeOrigin(std::round(origin.x()), std::round(origin.y()));
+                TotalsPair totals;
+                if (page.childReports)
+                    PrintChildReports(context, mainEntry, page.childReports, totals, {counter, wholeOrigin, draw, 0});
+                if (draw) {
+                    if (!taoDa) {
+                        PrintBoxes(context, page.controls, origin);
+                        PrintLines(context, page.controls, origin);
+                        PrintLabels(context, page.controls, origin);
+                    }
+                    PrintTextBoxes(context, page.controls, mainEntry, totals, {counter, origin, copy == copies, false});
+                    if (target.isPrinter()) target.newPage();
+                }
+                stop = target.isPrinter() ? (lastListed && *lastListed <= counter) : draw;
+            }
+        }
+        if (stop) break;
+    }
+    main.moveFirst();
+    if (target.isPrinter()) target.endDoc();
+    return {};
+}
+
+}  // namespace ky
