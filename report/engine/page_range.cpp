@@ -46,4 +46,11 @@ std::optional<int> LastPageInRange(const QStringList& list) {
     return wholeNumber(list.last());
 }
 
+PageSet::PageSet(const QStringList& list) : last_(LastPageInRange(list)) {
+    for (const QString& entry : list) sorted_.push_back(wholeNumber(entry));
+    std::sort(sorted_.begin(), sorted_.end());
+}
+
+bool PageSet::contains(int page) const { return std::binary_search(sorted_.begin(), sorted_.end(), page); }
+
 }  // namespace ky

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace ky {
 
@@ -22,5 +23,17 @@ bool PageInRange(const QStringList& list, int page);
 // The last entry as a whole number: printing stops once it is reached.
 // Nothing for an empty list.
 std::optional<int> LastPageInRange(const QStringList& list);
+
+// The page list read once: looking a page up costs no more for long jobs.
+class PageSet {
+public:
+    explicit PageSet(const QStringList& list);
+    bool contains(int page) const;
+    std::optional<int> last() const { return last_; }
+
+private:
+    std::vector<int> sorted_;
+    std::optional<int> last_;
+};
 
 }  // namespace ky

@@ -69,15 +69,20 @@ void addRow(QHash<QString, double>& sums, const RecordSet& rows, const QStringLi
 }
 
 // Both total dictionaries of the key start at 0; the grand totals take every row.
-void startTotals(TotalsPair& totals, const QString& key, RecordSet& rows) {
+void startTotals(FillContext& context, TotalsPair& totals, const QString& key, RecordSet& rows) {
     const QStringList fields = numericFields(rows);
     QHash<QString, double> zero;
     for (const QString& field : fields) zero.insert(field, 0);
-    totals.grand.insert(key, zero);
     totals.page.insert(key, zero);
-    QHash<QString, double>& grand = totals.grand[key];
-    for (rows.moveFirst(); !rows.isEof(); rows.moveNext()) addRow(grand, rows, fields);
-    rows.moveFirst();
+    const QString cacheKey = key + u'\x1f' + rows.filter();
+    auto cached = context.grandTotalsByFilter.constFind(cacheKey);
+    if (cached == context.grandTotalsByFilter.constEnd()) {
+        QHash<QString, double> grand = zero;
+        for (rows.moveFirst(); !rows.isEof(); rows.moveNext()) addRow(grand, rows, fields);
+        rows.moveFirst();
+        cached = context.grandTotalsByFilter.insert(cacheKey, grand);
+    }
+    totals.grand.insert(key, *cached);
 }
 
 class ChildReportPrinter {
@@ -93,7 +98,7 @@ public:
         RecordSet& rows = *child->recordSet();
         const QString key = report.text("ChildRecordSetIndex", QStringLiteral("0"));
         const bool hasRows = rows.recordCount() > 0;
-        if (pass_.draw && hasRows) startTotals(totals_, key, rows);
+        if (pass_.draw && hasRows) startTotals(context_, totals_, key, rows);
         placeCursor(report, key, rows, hasRows);
         const QPointF origin(pass_.origin.x() + report.number("Left"), pass_.origin.y() + report.number("Top"));
         if (report.flag("IsFlowText", false)) return printFlowing(report, child, origin);

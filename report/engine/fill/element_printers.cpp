@@ -62,6 +62,7 @@ void PrintChecks(FillContext& context, pugi::xml_node controls, const RpdRecordS
         draw.font = check.font(context.zoom);
         draw.checked = checkBoxState(context, check.node(), records, page);
         draw.caption = check.text("Caption");
+        draw.alignment = check.integer("Alignment");
         draw.markOnLeft = check.flag("ZDuiQi", true);
         draw.foreColor = check.integer("ForeColor");
         draw.autoSize = check.flag("AutoCHSize", false);

@@ -34,6 +34,9 @@ struct FillContext {
     int zoom = 100;
     int lineWidth = 1;     // XianKuan
     QString noDataRP = QStringLiteral("/");
+    // Grand totals by child key and filter: every copy of a page sums the
+    // same rows, so a long report sums them once.
+    QHash<QString, QHash<QString, double>> grandTotalsByFilter = {};
 };
 
 // A record set that is missing, or stands after its last row.

@@ -41,10 +41,22 @@ RpdRecordSetPtr applyLinkFilter(const FillContext& context, const RpdRecordSetPt
         filter = childKey + QStringLiteral(" = ") + q + linkValue(parent, parentKey, quoted, parentAtEnd) + q + QStringLiteral("  ");
         if (!extra.trimmed().isEmpty()) filter += QStringLiteral(" and ") + extra;
     }
-    // A filter that cannot be read shows no row rather than the last parent's rows.
-    if (!rows.setFilter(filter)) static_cast<void>(rows.setFilter(QStringLiteral("1 = 0")));
-    if (use == LinkUse::Drawing) static_cast<void>(rows.setSort(report.text("OrderBy")));
+    applyView(rows, filter, use == LinkUse::Drawing ? std::optional<QString>(report.text("OrderBy")) : std::nullopt);
     return child;
+}
+
+void applyView(RecordSet& rows, const QString& filter, const std::optional<QString>& sort) {
+    // Every copy of a page filters again: the same filter keeps its view
+    // (a long child report would otherwise rebuild it for every copy).
+    if (rows.filter() != filter) {
+        // A filter that cannot be read shows no row rather than the last parent's rows.
+        if (!rows.setFilter(filter) && rows.fieldCount() > 0) {
+            const QString field = u'[' + rows.field(0).name + u']';
+            static_cast<void>(rows.setFilter(field + QStringLiteral(" IS NULL AND ") + field + QStringLiteral(" IS NOT NULL")));
+        }
+    }
+    if (sort && rows.sort() != *sort) static_cast<void>(rows.setSort(*sort));  // a sort that fails is ignored
+    rows.moveFirst();
 }
 
 }  // namespace ky

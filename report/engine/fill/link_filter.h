@@ -5,6 +5,8 @@
 
 #include <pugixml.hpp>
 
+#include <optional>
+
 namespace ky {
 
 enum class LinkUse {
@@ -17,5 +19,8 @@ enum class LinkUse {
 // current row (and the report's own filter). Nothing when there is none.
 RpdRecordSetPtr applyLinkFilter(const FillContext& context, const RpdRecordSetPtr& parent, pugi::xml_node childReport,
                                 LinkUse use);
+
+// Sets the filter (and the sort, when given) and moves to the first row.
+void applyView(RecordSet& rows, const QString& filter, const std::optional<QString>& sort);
 
 }  // namespace ky

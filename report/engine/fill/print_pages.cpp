@@ -3,6 +3,7 @@
 #include "report/engine/fill/child_reports.h"
 #include "report/engine/fill/element_printers.h"
 #include "report/engine/fill/element_record.h"
+#include "report/engine/fill/link_filter.h"
 #include "report/engine/fill/text_box_printer.h"
 #include "report/engine/page_range.h"
 #include "report/template/xml_document.h"
@@ -59,7 +60,7 @@ void FilterFriendRecordSets(const ReportData& data) {
         QString text = value.isNullOrEmpty() ? (quoted ? QString() : QStringLiteral("0")) : value.toText();
         if (quoted) text.replace(u'\'', QStringLiteral("''"));
         const QString q = quoted ? QStringLiteral("'") : QString();
-        static_cast<void>(rows.setFilter(friendKey + QStringLiteral(" = ") + q + text + q));
+        applyView(rows, friendKey + QStringLiteral(" = ") + q + text + q, std::nullopt);
     }
 }
 
@@ -112,8 +113,8 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
     const int pageCount = static_cast<int>(std::distance(pages.children().begin(), pages.children().end()));
     totalPages = CountTotalPages(context, pages, pageCount);
     context.totalPages = totalPages;
-    const QStringList pageList = ParsePageRange(totalPages, request.pageRange);
-    const std::optional<int> lastListed = LastPageInRange(pageList);
+    const PageSet pageList(ParsePageRange(totalPages, request.pageRange));
+    const std::optional<int> lastListed = pageList.last();
     if (target.isPrinter()) request.zoom = 100;
     context.zoom = request.zoom;
 
@@ -127,7 +128,7 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
             for (int copy = 1; copy <= copies && !stop; ++copy) {
                 ++counter;
                 request.requestedPage = std::min(request.requestedPage, totalPages);
-                const bool draw = target.isPrinter() ? PageInRange(pageList, counter) : counter == request.requestedPage;
+                const bool draw = target.isPrinter() ? pageList.contains(counter) : counter == request.requestedPage;
                 QPointF origin;
                 if (draw) {
                     origin = setUpPage(target, ElementRecord(page.size), request.zoom);

@@ -158,8 +158,8 @@ void PrintTextBoxes(FillContext& context, pugi::xml_node controls, const RpdReco
         draw.editCtlWordBreak = textBox.flag("EditCtlWordBreak", true);
         draw.qrIcon = textBox.bytes("QRICONStm");
         draw.centerIconSize = textBox.integer("CenterICONSize", 20);
-        if (draw.autoSize || draw.hangJu <= 0.5) DrawTextBox(context.target, draw);
-        else DrawSpacedText(context.target, draw);
+        if (UsesSpacedText(draw.autoSize, draw.hangJu)) DrawSpacedText(context.target, draw);
+        else DrawTextBox(context.target, draw);
     });
 }
 
