@@ -1,7 +1,6 @@
 #include "report/data/value.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -66,10 +65,12 @@ QDateTime OleDate::toDateTime() const {
 
 std::optional<OleDate> OleDate::parse(QStringView text) {
     const QString trimmed = text.trimmed().toString();
-    if (trimmed.isEmpty()) return std::nullopt;
+    // Every form starts with a digit: most texts are rejected before any parsing.
+    if (trimmed.isEmpty() || !trimmed.front().isDigit()) return std::nullopt;
     static const char* const dateForms[] = {"yyyy-M-d", "yyyy/M/d", "yyyy.M.d"};
     static const char* const timeForms[] = {"H:m:s", "H:m", "H:m:s.z"};
-    const qsizetype split = trimmed.indexOf(QRegularExpression(QStringLiteral("[ T]")));
+    const auto splitAt = std::find_if(trimmed.begin(), trimmed.end(), [](QChar c) { return c == u' ' || c == u'T'; });
+    const qsizetype split = splitAt == trimmed.end() ? -1 : splitAt - trimmed.begin();
     const QString datePart = split < 0 ? trimmed : trimmed.left(split);
     const QString timePart = split < 0 ? QString() : trimmed.mid(split + 1).trimmed();
 

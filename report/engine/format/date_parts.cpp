@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ky {
@@ -95,7 +96,8 @@ std::optional<OleDate> oleDateOf(QDate date, qint64 secondsOfDay) {
 
 std::optional<OleDate> readDate(QStringView text) {
     const QString trimmed = text.trimmed().toString();
-    if (trimmed.isEmpty()) return std::nullopt;
+    // Every date form holds a digit; names and units are rejected at once.
+    if (std::none_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit(); })) return std::nullopt;
     std::optional<OleDate> date = OleDate::parse(trimmed);
     if (!date) date = readOtherForms(trimmed);
     if (!date || !datePartsOf(*date)) return std::nullopt;
