@@ -31,6 +31,24 @@ echo "== kyreport data: the server's JSON report data turned into linked record 
 "$bin/kyreport" data "$(cd "$(dirname "$0")" && pwd)/data/blood_count.json" --stats
 echo
 
+echo "== kyreport dump: three laboratory reports filled and paginated (every drawing call as JSON)"
+root=$(cd "$(dirname "$0")" && pwd)
+for report in blood_routine lab_fees specimen_batch; do
+  out=$(mktemp)
+  "$bin/kyreport" dump "$root/templates/$report.rpx" --data "$root/data/$report.json" > "$out"
+  echo "-- $report: $(grep -o '"totalPages": [0-9]*' "$out"), $(grep -c '"op": ' "$out") drawing calls; texts of its first page:"
+  # The first page's texts, as drawn (after formatting).
+  awk '/"page": 2,/{exit} {print}' "$out" | grep -o '"text": "[^"]*"' | sed 's/"text": //' | head -24 | paste -d ' ' - - - - - - | sed 's/^/     /'
+done
+echo "   (kyreport dump TEMPLATE --data DATA --page N shows one page the way the preview asks for it)"
+echo
+
+echo "== kyreport eval and format: expressions and number formats of text boxes"
+"$bin/kyreport" eval 'IIF(7.8 > 5.5, "↑", "") & FormatNumber(1234.5, 2)'
+"$bin/kyreport" format 10005.07 --format 4
+"$bin/kyreport" format 2.25 --xsws 1
+echo
+
 echo "== kyreport unregister; kyreport classes"
 "$bin/kyreport" unregister
 "$bin/kyreport" classes

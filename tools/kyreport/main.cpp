@@ -3,8 +3,13 @@
 #include "tools/kyreport/command.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <memory>
 
 using namespace ky::cli;
@@ -44,6 +49,11 @@ std::unique_ptr<QCoreApplication> applicationFor(const Command* command, int& ar
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (a script, a service) Qt warns about its runtime folder: give it a private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/kyreport-runtime-" + QByteArray::number(getuid());
+        if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", folder);
+    }
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
