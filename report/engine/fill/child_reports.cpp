@@ -19,7 +19,7 @@ struct Grid {
     int rows = 0;
     int cellWidth = 0;
     int cellHeight = 0;
-    int cells() const { return columns * rows; }
+    int cells() const { return static_cast<int>(std::min<long long>(1LL * columns * rows, 2147483647)); }
 };
 
 int wholeTwips(double value) { return static_cast<int>(std::clamp(std::round(value), -1e9, 1e9)); }
@@ -33,6 +33,10 @@ Grid gridOf(const ElementRecord& report) {
     if (grid.cellWidth <= 0 || grid.cellHeight <= 0) return grid;
     grid.columns = std::max(0, wholeTwips(report.number("Width")) / grid.cellWidth);
     grid.rows = std::max(0, wholeTwips(report.number("Height")) / grid.cellHeight);
+    // A frame of kilometres in cells of a twip is no page anyone prints:
+    // keep the grid to what a run can draw.
+    if (grid.cells() > kMaxCellsPerPage) grid.rows = std::max(1, kMaxCellsPerPage / std::max(1, grid.columns));
+    grid.columns = std::min(grid.columns, kMaxCellsPerPage);
     return grid;
 }
 

@@ -14,6 +14,8 @@ namespace ky {
 // Nesting deeper than this draws and counts nothing more (templates from
 // outside may nest without end).
 inline constexpr int kMaxChildNesting = 64;
+// The most cells a child report fills on one copy of its page.
+inline constexpr int kMaxCellsPerPage = 10000;
 
 struct ChildReportPass {
     int page = 0;

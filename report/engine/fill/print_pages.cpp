@@ -21,14 +21,20 @@ struct TemplatePage {
     pugi::xml_node page, size, controls, childReports;
 };
 
-// Pages are found by their number, never by their place in the document.
-TemplatePage findPage(pugi::xml_node pages, int number) {
+// Pages are found by their number, never by their place in the document:
+// page k of the run is the first "Page" whose PageNo is k. Looked up once.
+std::vector<TemplatePage> pagesByNumber(pugi::xml_node pages) {
+    // As many pages as "Pages" has children, as the run counts them.
+    std::vector<TemplatePage> byNumber(static_cast<std::size_t>(std::distance(pages.begin(), pages.end())));
     for (pugi::xml_node page : pages.children("Page")) {
-        if (ElementRecord(page).number("PageNo", -1) != number) continue;
+        const double number = ElementRecord(page).number("PageNo", -1);
+        if (number < 1 || number > static_cast<double>(byNumber.size())) continue;
+        TemplatePage& entry = byNumber[static_cast<std::size_t>(number) - 1];
+        if (entry.page || number != std::floor(number)) continue;
         const pugi::xml_node controls = page.child("Controls");
-        return {page, page.child("Size"), controls, controls.child("ChildReports")};
+        entry = {page, page.child("Size"), controls, controls.child("ChildReports")};
     }
-    return {};
+    return byNumber;
 }
 
 int pageCopies(const FillContext& context, const TemplatePage& page) {
@@ -39,11 +45,11 @@ int pageCopies(const FillContext& context, const TemplatePage& page) {
 }
 
 // Every record's pages, each page as many times as its child reports need.
-int CountTotalPages(const FillContext& context, pugi::xml_node pages, int pageCount) {
+int CountTotalPages(const FillContext& context, const std::vector<TemplatePage>& pages) {
     RecordSet& main = *context.data.MainRecordSet()->recordSet();
     long long total = 0;
     for (main.moveFirst(); !main.isEof(); main.moveNext())
-        for (int k = 1; k <= pageCount; ++k) total += pageCopies(context, findPage(pages, k));
+        for (const TemplatePage& page : pages) total += pageCopies(context, page);
     return static_cast<int>(std::min<long long>(total, 2147483647));
 }
 
@@ -110,8 +116,8 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
     FillContext context{target, data, evaluator_, childCursor, childMovedFlag_};
     context.noDataRP = report.text("NoDataRP", QStringLiteral("/"));
     context.lineWidth = report.integer("XianKuan", 1);
-    const int pageCount = static_cast<int>(std::distance(pages.children().begin(), pages.children().end()));
-    totalPages = CountTotalPages(context, pages, pageCount);
+    const std::vector<TemplatePage> templatePages = pagesByNumber(pages);
+    totalPages = CountTotalPages(context, templatePages);
     context.totalPages = totalPages;
     const PageSet pageList(ParsePageRange(totalPages, request.pageRange));
     const std::optional<int> lastListed = pageList.last();
@@ -122,8 +128,8 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
     bool stop = false;
     for (main.moveFirst(); !main.isEof() && !stop; main.moveNext()) {
         FilterFriendRecordSets(data);
-        for (int k = 1; k <= pageCount && !stop; ++k) {
-            const TemplatePage page = findPage(pages, k);
+        for (std::size_t k = 0; k < templatePages.size() && !stop; ++k) {
+            const TemplatePage& page = templatePages[k];
             const int copies = pageCopies(context, page);
             for (int copy = 1; copy <= copies && !stop; ++copy) {
                 ++counter;
