@@ -125,6 +125,52 @@ void RPD::loadReportDataFile(const StreamPtr& file) {
     setFormatXMLStream(parts->format);
 }
 
+std::optional<QString> RPD::templateXml() const {
+    if (!templateStream_ || !templateDom_) return std::nullopt;
+    return saveXmlText(*templateDom_);
+}
+
+ReportJob RPD::job() {
+    return {*session_, *printers_, targets_.get(), engine_, templateXml().value_or(QString()), templateStream_, pageWait_};
+}
+
+void RPD::raisePrintReport(QString reportName, const StreamPtr& stream) {
+    QString xml = templateXml().value_or(QString());
+    StreamPtr file = stream;
+    for (const auto& sink : std::vector(sinks_)) sink->PrintReport(reportName, xml, file);
+}
+
+void RPD::PrintReport() {
+    if (!templateXml()) {
+        // What the window would show in a message box; the host hears Quit.
+        qWarning("%s", qUtf8Printable(QStringLiteral("错误: 没有设置报表格式，不能预览报表")));
+        for (const auto& sink : std::vector(sinks_)) sink->Quit();
+        return;
+    }
+    if (copies_ == 0) copies_ = 1;
+    printers_->setCopies(copies_);
+    if (const auto printed = printOnCurrentPrinter(job()); !printed) throw ComError(printed.error());
+    raisePrintReport(session_->reportName, SubmitRPD());
+}
+
+void RPD::PrintRPD(StreamPtr FileStm) {
+    if (!FileStm) return;
+    loadReportDataFile(FileStm);
+    if (const auto printed = printOnCurrentPrinter(job()); !printed) throw ComError(printed.error());
+    FileStm->setPosition(0);
+    raisePrintReport(QString(), FileStm);
+}
+
+void RPD::OutPutRPD(StreamPtr FileStm) {
+    if (!FileStm) return;
+    loadReportDataFile(FileStm);
+    if (Status written = writeReportFile(job(), outputFileName_, keyName_, FileStm); !written) throw ComError(written.error());
+}
+
+void RPD::OutPutReport() {
+    if (Status written = writeReportFile(job(), outputFileName_, keyName_, nullptr); !written) throw ComError(written.error());
+}
+
 bool RPD::CloseRPT() {
     // No window can be open yet, so nothing is left to close.
     return true;

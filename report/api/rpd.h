@@ -3,6 +3,7 @@
 // back to its host. It shares the process-wide session with everything else
 // the component creates.
 
+#include "report/api/report_output.h"
 #include "report/api/rpd_interface.h"
 #include "report/data/report_session.h"
 #include "platform/com_object.h"
@@ -65,8 +66,15 @@ public:
     StreamPtr SubmitRPD() override;
     void DesignRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
     void ViewRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
-    void PrintRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
-    void OutPutRPD(StreamPtr FileStm) override { loadReportDataFile(FileStm); }
+    void PrintRPD(StreamPtr FileStm) override;
+    void OutPutRPD(StreamPtr FileStm) override;
+    void PrintReport() override;
+    void OutPutReport() override;
+
+    // The printers' surfaces; without them printing and EMF output fail.
+    void setPrintTargets(std::shared_ptr<PrintTargets> targets) { targets_ = std::move(targets); }
+    // How long file output waits for the virtual printer's page files.
+    void setPageWait(PageWait wait) { pageWait_ = std::move(wait); }
 
     // For the component's own parts and tests.
     const StreamPtr& templateStream() const { return templateStream_; }
@@ -77,6 +85,10 @@ public:
 private:
     // Splits a report data file into record sets and template; throws ComError.
     void loadReportDataFile(const StreamPtr& file);
+    ReportJob job();
+    // The template as XML text, or nothing when no template is held.
+    std::optional<QString> templateXml() const;
+    void raisePrintReport(QString reportName, const StreamPtr& stream);
 
     std::shared_ptr<ReportSession> session_;
     std::shared_ptr<PrinterService> printers_;
@@ -88,6 +100,9 @@ private:
     QString keyName_;
     QString pbString_;
     bool allowSubmit_ = false;
+    std::shared_ptr<PrintTargets> targets_;
+    PageWait pageWait_;
+    ReportEngine engine_;
 };
 
 // The scripting language's Trim: spaces only.

@@ -103,6 +103,10 @@ public:
     virtual void ViewRPD(StreamPtr FileStm) = 0;
     virtual void PrintRPD(StreamPtr FileStm) = 0;
     virtual void OutPutRPD(StreamPtr FileStm) = 0;
+    // Prints the current template and record sets on the current printer.
+    virtual void PrintReport() = 0;
+    // Writes them to OutPutFileName (.rpd, .emf, .mht or .doc).
+    virtual void OutPutReport() = 0;
 };
 
 class IStaticClass {

@@ -32,7 +32,7 @@ struct RecordedPage {
     std::vector<DrawOp> ops;
 };
 
-class RecordingSurface final : public Surface {
+class RecordingSurface : public Surface {
 public:
     enum class Mode { Printer, Picture };
     // `pictureSize` reads a picture's natural size (twips); without one no

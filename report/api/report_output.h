@@ -1,0 +1,40 @@
+#pragma once
+// What the report object does to print and to write files without a
+// window: the engine run on a printer, and the output file named after a key
+// field, written as a report data file or, through the virtual printer, as
+// EMF page files, a single-file web page or a word-processor document.
+
+#include "report/api/print_targets.h"
+#include "report/data/report_session.h"
+#include "report/engine/fill/print_pages.h"
+#include "report/engine/output/page_files.h"
+
+namespace ky {
+
+struct ReportJob {
+    ReportSession& session;
+    PrinterService& printers;
+    PrintTargets* targets;  // nothing: printing fails with an error
+    ReportEngine& engine;
+    QString templateXml;
+    StreamPtr templateStream;
+    PageWait wait;
+};
+
+// Runs the engine on the current printer; the page count. Fails with the
+// engine's message (no data, no template) or when the printer cannot be opened.
+Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange = QStringLiteral("ALL"));
+
+// The output file name with "_" and the key field's value before its
+// four-character extension.
+QString keyedFileName(const ReportJob& job, const QString& outputFileName, const QString& keyName);
+
+// Writes the report to the file `outputFileName` names (with the key's value
+// put in). `reportDataFile` is the caller's own file for the ".rpd" branch;
+// nothing builds one from the template and record sets.
+Status writeReportFile(const ReportJob& job, const QString& outputFileName, const QString& keyName, const StreamPtr& reportDataFile);
+
+// The virtual printer's configuration file, as the registry names it.
+std::optional<QString> virtualPrinterConfigFile();
+
+}  // namespace ky

@@ -1,0 +1,198 @@
+#include "report/api/rpd.h"
+
+#include "platform/com_error.h"
+#include "platform/ini_file.h"
+#include "platform/registry_store.h"
+#include "report/engine/output/page_files.h"
+#include "report/engine/surface/recording_surface.h"
+#include "report/template/report_data_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ky {
+namespace {
+
+const QString kTemplate = uR"(<Report><Pages><Page><PageNo>1</PageNo><Size><PageWidth>21</PageWidth><PageHeight>29.7</PageHeight>
+<PageSize>9</PageSize><Orientation>1</Orientation></Size><Controls><TextBoxs><Textbox><Left>0</Left><Top>0</Top><Width>3000</Width>
+<Height>300</Height><DataField>Name</DataField></Textbox></TextBoxs></Controls></Page></Pages><Name>费用</Name></Report>)"_qs;
+const QString kData = uR"([{"K":"main","P":"","D":"","U":"","L":"","F":"","R":[{"Name":"李明","No":"A1"},{"Name":"王芳","No":"A2"}]}])"_qs;
+
+// The virtual printer as far as the report object can tell: it reads its
+// configuration when the job starts and writes one file per page at the end.
+class FakeVirtualPrinterJob final : public RecordingSurface {
+public:
+    FakeVirtualPrinterJob(const TextMetrics& metrics, QString configFile, bool writes)
+        : RecordingSurface(metrics, Mode::Printer), configFile_(std::move(configFile)), writes_(writes) {}
+    void endDoc() override {
+        RecordingSurface::endDoc();
+        if (!writes_) return;
+        const QString base = readProfileString(configFile_, u"AutoSave"_qs, u"OutputFile"_qs);
+        const QString suffix = readProfileString(configFile_, u"AutoSaveOptions"_qs, u"AddFileNameSuffix"_qs);
+        ASSERT_EQ(suffix, u"_%03d"_qs);
+        for (std::size_t page = 1; page <= pages().size(); ++page) {
+            QFile file(base.left(base.size() - 4) + QString::asprintf("_%03d", static_cast<int>(page)) + u".emf"_qs);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(88, '\0'));
+        }
+    }
+
+private:
+    QString configFile_;
+    bool writes_;
+};
+
+class Targets final : public PrintTargets {
+public:
+    Targets(QString configFile, bool virtualPrinterWrites) : configFile_(std::move(configFile)), writes_(virtualPrinterWrites) {}
+    Result<std::unique_ptr<Surface>> openJob(const QString& deviceName, const PrinterSettings& settings) override {
+        jobs.push_back({deviceName, settings.copies});
+        if (deviceName == kVirtualPrinterName)
+            return std::unique_ptr<Surface>(std::make_unique<FakeVirtualPrinterJob>(metrics_, configFile_, writes_));
+        return std::unique_ptr<Surface>(std::make_unique<RecordingSurface>(metrics_, RecordingSurface::Mode::Printer));
+    }
+    std::vector<std::pair<QString, int>> jobs;
+
+private:
+    FixedTextMetrics metrics_;
+    QString configFile_;
+    bool writes_;
+};
+
+class Sink final : public IRPDEvents {
+public:
+    void PrintReport(QString& name, QString& xml, StreamPtr& stream) override { printed.push_back({name, xml, stream}); }
+    void Quit() override { ++quits; }
+    struct Printed {
+        QString name, xml;
+        StreamPtr stream;
+    };
+    std::vector<Printed> printed;
+    int quits = 0;
+};
+
+class ReportOutput : public testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("KY_REGISTRY", dir.filePath(u"registry.reg"_qs).toLocal8Bit());
+        configFile = dir.filePath(u"kyprint.ini"_qs);
+        rpd = std::make_shared<RPD>(session, printers, dir.path());
+        rpd->advise(sink);
+        rpd->setPageWait({std::chrono::milliseconds(300), std::chrono::milliseconds(10), {}});
+    }
+    void TearDown() override { qunsetenv("KY_REGISTRY"); }
+    void registerVirtualPrinter() {
+        ASSERT_TRUE(RegistryStore(RegistryStore::defaultPath()).update([&](RegistryTree& tree) {
+            tree.setValue(Hive::LocalMachine, u"SOFTWARE\\kestrow\\kyprint"_qs, u"ConfigFile"_qs, RegistryValue::string(configFile));
+        }));
+    }
+    void useTargets(bool virtualPrinterWrites = true) {
+        targets = std::make_shared<Targets>(configFile, virtualPrinterWrites);
+        rpd->setPrintTargets(targets);
+    }
+    void loadReport() {
+        ASSERT_TRUE(rpd->SetXmlFormat(kTemplate));
+        ASSERT_TRUE(rpd->SetJsonData(kData).isEmpty());
+    }
+
+    QTemporaryDir dir;
+    QString configFile;
+    std::shared_ptr<ReportSession> session = std::make_shared<ReportSession>();
+    std::shared_ptr<FixedPrinterService> printers =
+        std::make_shared<FixedPrinterService>(QStringList{u"Office"_qs, kVirtualPrinterName});
+    std::shared_ptr<Sink> sink = std::make_shared<Sink>();
+    std::shared_ptr<Targets> targets;
+    std::shared_ptr<RPD> rpd;
+};
+
+TEST_F(ReportOutput, PrintReportWithoutATemplateSaysQuitAndPrintsNothing) {
+    useTargets();
+    EXPECT_NO_THROW(rpd->PrintReport());
+    EXPECT_EQ(sink->quits, 1);
+    EXPECT_TRUE(targets->jobs.empty());
+}
+
+TEST_F(ReportOutput, PrintReportPrintsOnTheCurrentPrinterAndHandsTheReportDataFileBack) {
+    useTargets();
+    loadReport();
+    rpd->setReportName(u"费用清单"_qs);
+    rpd->PrintReport();
+    ASSERT_EQ(targets->jobs.size(), 1u);
+    EXPECT_EQ(targets->jobs[0], std::make_pair(u"Office"_qs, 1));  // copies 0 counts as 1
+    ASSERT_EQ(sink->printed.size(), 1u);
+    EXPECT_EQ(sink->printed[0].name, u"费用清单"_qs);
+    EXPECT_TRUE(sink->printed[0].xml.contains(u"<DataField>Name</DataField>"_qs));
+    EXPECT_TRUE(UnpackReportData(sink->printed[0].stream));
+}
+
+TEST_F(ReportOutput, PrintingFailuresAreErrors) {
+    ASSERT_TRUE(rpd->SetXmlFormat(kTemplate));
+    EXPECT_THROW(rpd->PrintReport(), ComError);  // no printer can be opened
+    useTargets();
+    try {
+        rpd->PrintReport();
+        FAIL() << "printing without data succeeded";
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.message(), ReportEngine::kNoDataSource);
+    }
+}
+
+TEST_F(ReportOutput, AReportDataFileIsNamedAfterTheKeyFieldWhateverTheExtensionsCase) {
+    useTargets();
+    loadReport();
+    session->recordSets.slots().front()->recordSet()->moveFirst();  // the key is the current record's
+    rpd->setKeyName(u" No "_qs);
+    rpd->setOutPutFileName(dir.filePath(u"r.RPD"_qs));
+    rpd->OutPutReport();
+    const StreamPtr file = makeStream();
+    ASSERT_TRUE(file->loadFromFile(dir.filePath(u"r_A1.RPD"_qs)));
+    EXPECT_TRUE(UnpackReportData(file));
+
+    rpd->setKeyName(QString());
+    rpd->setOutPutFileName(dir.filePath(u"r.txt"_qs));
+    rpd->OutPutReport();
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"r_.txt"_qs)));
+    EXPECT_TRUE(targets->jobs.empty());
+}
+
+TEST_F(ReportOutput, AWebPageComesFromTheVirtualPrintersPageFilesAndTheSettingsAreRestored) {
+    registerVirtualPrinter();
+    useTargets();
+    loadReport();
+    rpd->setOutPutFileName(dir.filePath(u"r.mht"_qs));
+    rpd->OutPutReport();
+    ASSERT_EQ(targets->jobs.size(), 1u);
+    EXPECT_EQ(targets->jobs[0], std::make_pair(kVirtualPrinterName, 1));
+    QFile archive(dir.filePath(u"r_.mht"_qs));
+    ASSERT_TRUE(archive.open(QIODevice::ReadOnly));
+    const QByteArray text = archive.readAll();
+    EXPECT_TRUE(text.contains("Content-Location: file:///VZQ02"));
+    EXPECT_TRUE(text.contains("<title>" + u"费用"_qs.toUtf8() + "</title>"));
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"r__001.emf"_qs)));
+    EXPECT_EQ(readProfileString(configFile, u"AutoSave"_qs, u"OutputFile"_qs), u"C:\\"_qs);
+    EXPECT_EQ(readProfileString(configFile, u"AutoSaveOptions"_qs, u"AddFileNameSuffix"_qs), u"%04d"_qs);
+}
+
+TEST_F(ReportOutput, EmfPageFilesStayAndAMissingOrSilentVirtualPrinterIsAnError) {
+    useTargets();
+    loadReport();
+    rpd->setOutPutFileName(dir.filePath(u"r.emf"_qs));
+    EXPECT_THROW(rpd->OutPutReport(), ComError);  // not set up in the registry
+    registerVirtualPrinter();
+    rpd->OutPutReport();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"r__002.emf"_qs)));
+
+    useTargets(false);  // a printer that never writes its files
+    rpd->setOutPutFileName(dir.filePath(u"silent.emf"_qs));
+    try {
+        rpd->OutPutReport();
+        FAIL() << "waited for nothing and succeeded";
+    } catch (const ComError& error) {
+        EXPECT_TRUE(error.message().contains(u"silent__002.emf"_qs)) << error.what();
+    }
+}
+
+}  // namespace
+}  // namespace ky
