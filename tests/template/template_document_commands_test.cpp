@@ -126,7 +126,9 @@ TEST_F(TemplateCommands, TheReportDataFileCarriesTemplateAndRecordSets) {
     auto records = std::make_shared<RecordSet>();
     ASSERT_TRUE(records->appendField({QStringLiteral("Name"), fieldtype::VarWChar, 50, true}));
     records->open();
-    ASSERT_TRUE(session.recordSets.addRecordset(records, {QStringLiteral("main")}));
+    RecordSetLinks links;
+    links.key = QStringLiteral("main");
+    ASSERT_TRUE(session.recordSets.addRecordset(records, links));
 
     const auto file = document.GetRPDFile();
     ASSERT_TRUE(file) << file.error().toStdString();
