@@ -138,9 +138,9 @@ void EmfPageWriter::fillRect(const QRect& rect, std::uint32_t colorRef) {
     d->append(createbrushindirect_set(&brush, d->handles, logbrush_set(U_BS_SOLID, colorRefOf(colorRef), 0)));
     d->append(selectobject_set(brush, d->handles));
     d->append(selectobject_set(U_NULL_PEN, d->handles));
-    // Without a pen the rectangle stops short of its right and bottom edges: give it one pixel more.
+    // The rectangle record leaves out its right and bottom edges.
     d->append(U_EMRRECTANGLE_set(rectl_set(point32_set(rect.left(), rect.top()),
-                                           point32_set(rect.right() + 2, rect.bottom() + 2))));
+                                           point32_set(rect.right() + 1, rect.bottom() + 1))));
     d->append(selectobject_set(U_BLACK_PEN, d->handles));
     d->append(selectobject_set(U_WHITE_BRUSH, d->handles));
     d->append(deleteobject_set(&brush, d->handles));
