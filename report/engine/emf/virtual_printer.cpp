@@ -3,10 +3,15 @@
 namespace ky {
 
 VirtualPrinter::VirtualPrinter(RegistryStore registry, EmfSurface::PictureDecoder decodePicture,
-                               EmfSurface::QrModules qrModules)
-    : registry_(std::move(registry)), decodePicture_(std::move(decodePicture)), qrModules_(std::move(qrModules)) {}
+                               EmfSurface::QrModules qrModules, QString defaultConfigPath)
+    : registry_(std::move(registry)),
+      decodePicture_(std::move(decodePicture)),
+      qrModules_(std::move(qrModules)),
+      defaultConfigPath_(std::move(defaultConfigPath)) {}
 
-Result<std::unique_ptr<EmfSurface>> VirtualPrinter::startJob(const TextMetrics& metrics) const {
+Result<std::unique_ptr<EmfSurface>> VirtualPrinter::startJob(const TextMetrics& metrics) {
+    if (const auto configured = ensureDefaultConfiguration(registry_, defaultConfigPath_); !configured)
+        return fail(configured.error());
     Result<VirtualPrinterConfig> config = readVirtualPrinterConfig(registry_);
     if (!config) return fail(config.error());
     auto pageFile = [base = config->outputFile, suffix = config->suffix](int page) { return suffix.pageFile(base, page); };

@@ -30,10 +30,11 @@ int colorDepthOf(const QString& text) {
     return bits == 1 || bits == 8 ? bits : 24;
 }
 
+QString defaultOutputFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
 IniFile defaultIni() {
     IniFile ini;
-    ini.setValue(kAutoSave, QStringLiteral("OutputFile"),
-                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("kyprint.emf")));
+    ini.setValue(kAutoSave, QStringLiteral("OutputFile"), QDir(defaultOutputFolder()).filePath(QStringLiteral("kyprint.emf")));
     ini.setValue(kOptions, QStringLiteral("m_bCreateFileForEachPage"), QStringLiteral("1"));
     ini.setValue(kOptions, QStringLiteral("m_strColorDepth"), QStringLiteral("24"));
     ini.setValue(kOptions, QStringLiteral("m_strResolution"), QStringLiteral("600x600"));
@@ -43,7 +44,9 @@ IniFile defaultIni() {
 }
 
 Status writeDefaultIni(const QString& path) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return fail(QStringLiteral("cannot create the folder of %1").arg(path));
+    // The default output folder is made too, so the first job has somewhere to write.
+    for (const QString& folder : {QFileInfo(path).absolutePath(), defaultOutputFolder()})
+        if (!QDir().mkpath(folder)) return fail(QStringLiteral("cannot create the folder %1").arg(folder));
     return defaultIni().save(path);
 }
 

@@ -67,10 +67,18 @@ TEST_F(VirtualPrinterTest, RefusedSuffixStopsTheJobBeforeAnyFile) {
     EXPECT_TRUE(QDir(dir_.path()).entryList({u"*.emf"_s}).isEmpty());
 }
 
-TEST_F(VirtualPrinterTest, WithoutTheRegistryValueAJobSaysHowToSetItUp) {
-    const auto job = VirtualPrinter(registry(), noPictures).startJob(metrics_);
-    ASSERT_FALSE(job);
-    EXPECT_TRUE(job.error().contains(u"kyprint-setup"_s)) << job.error().toStdString();
+TEST_F(VirtualPrinterTest, WithoutTheRegistryValueReadingSaysHowToSetItUp) {
+    const auto config = readVirtualPrinterConfig(registry());
+    ASSERT_FALSE(config);
+    EXPECT_TRUE(config.error().contains(u"kyprint-setup"_s)) << config.error().toStdString();
+}
+
+TEST_F(VirtualPrinterTest, FirstJobWorksOutOfTheBox) {
+    const auto surface = printPages(2);
+    ASSERT_TRUE(surface);
+    EXPECT_EQ(surface->writtenFiles(),
+              QStringList({path(u"home/Documents/kyprint0001.emf"_s), path(u"home/Documents/kyprint0002.emf"_s)}));
+    EXPECT_TRUE(QFileInfo::exists(path(u"config/kyreport/kyprint.ini"_s)));
 }
 
 TEST_F(VirtualPrinterTest, FirstUseCreatesTheDefaultConfiguration) {
