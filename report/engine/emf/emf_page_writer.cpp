@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -108,10 +109,10 @@ void EmfPageWriter::text(QPoint at, const QString& line, const std::vector<std::
         d->append(U_EMRSETTEXTCOLOR_set(colorRefOf(colorRef)));
         d->textColor = colorRef;
     }
-    std::int64_t width = 0;
-    for (const std::int32_t advance : advances) width += advance;
-    const U_RECTL bounds = rectl_set(point32_set(at.x(), at.y()),
-                                     point32_set(static_cast<std::int32_t>(at.x() + width), at.y() + font.height));
+    std::int64_t right = at.x();
+    for (const std::int32_t advance : advances) right += advance;
+    const auto edge = static_cast<std::int32_t>(std::clamp<std::int64_t>(right, INT32_MIN, INT32_MAX));
+    const U_RECTL bounds = rectl_set(point32_set(at.x(), at.y()), point32_set(edge, at.y() + font.height));
     std::vector<std::uint16_t> units(line.utf16(), line.utf16() + line.size());
     std::vector<std::uint32_t> dx(advances.begin(), advances.end());
     char* body = emrtext_set(point32_set(at.x(), at.y()), static_cast<U_NUM_STR>(units.size()), 2, units.data(),

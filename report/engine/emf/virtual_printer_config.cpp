@@ -85,6 +85,11 @@ QString defaultConfigurationPath() {
 }
 
 Result<QString> ensureDefaultConfiguration(RegistryStore& registry, const QString& defaultIniPath) {
+    // Every job comes here: a configured machine only reads the registry.
+    if (const Result<RegistryTree> tree = registry.read(); tree) {
+        const auto value = tree->value(kVirtualPrinterHive, kVirtualPrinterKey, kVirtualPrinterConfigValue);
+        if (value && value->kind == RegistryValue::Kind::String && QFileInfo::exists(value->text)) return value->text;
+    }
     QString path;
     const Status updated = registry.update([&](RegistryTree& tree) {
         const auto value = tree.value(kVirtualPrinterHive, kVirtualPrinterKey, kVirtualPrinterConfigValue);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace ky::test {
@@ -116,6 +118,19 @@ TEST_F(EmfSurfaceTest, UnwritableFolderIsReportedAndLeavesNoFile) {
     s.endDoc();
     EXPECT_TRUE(s.writtenFiles().isEmpty());
     EXPECT_FALSE(s.error().isEmpty());
+}
+
+TEST_F(EmfSurfaceTest, StrayCoordinatesStillGiveAReadablePage) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), far = 1e300;
+    auto s = surface();
+    s->openPage(1);
+    s->drawLine(QPointF(nan, 0), QPointF(far, -far), 0, 1 << 30);
+    s->fillRect(QRectF(-far, -far, far, far), 0);
+    s->drawText(QRectF(far, nan, far, 100), u"x"_s, SurfaceFont{u"Arial"_s, 1e6}, {}, 0);
+    s->drawPicture(pngOf({4, 4}, Qt::blue), QRectF(0, 0, far, far));
+    s->newPage();
+    EXPECT_TRUE(s->error().isEmpty()) << s->error().toStdString();
+    svgOfPage(1);
 }
 
 TEST_F(EmfSurfaceTest, BytesThatAreNoPictureDrawNothing) {
