@@ -22,6 +22,7 @@ std::vector<Command> allCommands() {
     for (auto& c : dataCommands()) commands.push_back(std::move(c));
     for (auto& c : expressionCommands()) commands.push_back(std::move(c));
     for (auto& c : dumpCommands()) commands.push_back(std::move(c));
+    for (auto& c : virtualPrinterCommands()) commands.push_back(std::move(c));
     return commands;
 }
 
