@@ -1,6 +1,7 @@
 #include "report/api/component_module.h"
 
 #include "report/api/rpd.h"
+#include "report/api/system_print_targets.h"
 #include "report/api/static_class.h"
 #include "report/data/string_builder.h"
 
@@ -9,11 +10,15 @@
 namespace ky {
 
 ComponentModule::ComponentModule(QString libraryPath, std::shared_ptr<PrinterService> printers)
-    : libraryPath_(std::move(libraryPath)), printers_(std::move(printers)) {
+    : libraryPath_(std::move(libraryPath)), printers_(std::move(printers)), targets_(std::make_shared<SystemPrintTargets>()) {
     const QString folder = QFileInfo(libraryPath_).absolutePath();
     classes_ = {
         {QStringLiteral("RPD"), RPD::clsid,
-         [this, folder] { return std::make_shared<RPD>(session_, printers_, folder); }},
+         [this, folder] {
+             auto report = std::make_shared<RPD>(session_, printers_, folder);
+             report->setPrintTargets(targets_);
+             return report;
+         }},
         {QStringLiteral("RPD_RecordSet"), RPD_RecordSet::clsid, [] { return std::make_shared<RPD_RecordSet>(); }},
         {QStringLiteral("StringBuilder"), StringBuilder::clsid, [] { return std::make_shared<StringBuilder>(); }},
         {QStringLiteral("StaticClass"), StaticClass::clsid, [] { return std::make_shared<StaticClass>(); }},

@@ -6,6 +6,7 @@
 #include "platform/com_object.h"
 #include "platform/component_runtime.h"
 #include "platform/printer_service.h"
+#include "report/api/print_targets.h"
 
 #include <functional>
 #include <memory>
@@ -41,6 +42,7 @@ private:
     QString libraryPath_;
     std::shared_ptr<ReportSession> session_ = std::make_shared<ReportSession>();
     std::shared_ptr<PrinterService> printers_;
+    std::shared_ptr<PrintTargets> targets_;
     std::vector<CreatableClass> classes_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/ini_file.h"
 #include "platform/registry_store.h"
+#include "report/engine/emf/virtual_printer_config.h"
 #include "report/data/record_set_bundle.h"
 #include "report/engine/output/web_archive.h"
 #include "report/engine/output/word_document.h"
@@ -17,8 +18,6 @@
 namespace ky {
 
 namespace {
-
-const QString kPrinterKey = QStringLiteral("SOFTWARE\\kestrow\\kyprint");
 
 // The page set-up of the template's first page, for the document's paper.
 DocumentPageSetup pageSetupOf(const QString& templateXml) {
@@ -67,17 +66,18 @@ void restoreVirtualPrinter(const QString& configFile) {
 }
 
 Status printToPageFiles(const ReportJob& job, const QString& target) {
-    const auto configFile = virtualPrinterConfigFile();
-    if (!configFile) return fail(QStringLiteral("the virtual printer \"%1\" is not set up: no ConfigFile under HKEY_LOCAL_MACHINE\\%2")
-                                     .arg(kVirtualPrinterName, kPrinterKey));
+    // A machine that never printed to it gets the default configuration first.
+    RegistryStore registry(RegistryStore::defaultPath());
+    const auto configFile = ensureDefaultConfiguration(registry, defaultConfigurationPath());
+    if (!configFile) return fail(QStringLiteral("the virtual printer \"%1\" cannot be set up: %2").arg(kVirtualPrinterName, configFile.error()));
     static const QRegularExpression document(QStringLiteral("\\.(mht|doc)$"), QRegularExpression::CaseInsensitiveOption);
     QString pageBase = target;
     pageBase.replace(document, QStringLiteral(".emf"));
-    if (Status configured = configureVirtualPrinter(*configFile, pageBase); !configured) return configured;
+    if (Status configured = configureVirtualPrinter(configFile.value(), pageBase); !configured) return configured;
     struct Restore {
         QString file;
         ~Restore() { restoreVirtualPrinter(file); }
-    } restore{*configFile};
+    } restore{configFile.value()};
 
     QString virtualPrinter;
     for (const QString& name : job.printers.deviceNames())
@@ -105,14 +105,6 @@ Status printToPageFiles(const ReportJob& job, const QString& target) {
 }
 
 }  // namespace
-
-std::optional<QString> virtualPrinterConfigFile() {
-    const auto tree = RegistryStore(RegistryStore::defaultPath()).read();
-    if (!tree) return std::nullopt;
-    const auto value = tree.value().value(Hive::LocalMachine, kPrinterKey, u"ConfigFile"_qs);
-    if (!value || value->text.trimmed().isEmpty()) return std::nullopt;
-    return value->text;
-}
 
 Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange) {
     if (!job.targets) return fail(QStringLiteral("no printer can be opened in this process"));

@@ -34,7 +34,4 @@ QString keyedFileName(const ReportJob& job, const QString& outputFileName, const
 // nothing builds one from the template and record sets.
 Status writeReportFile(const ReportJob& job, const QString& outputFileName, const QString& keyName, const StreamPtr& reportDataFile);
 
-// The virtual printer's configuration file, as the registry names it.
-std::optional<QString> virtualPrinterConfigFile();
-
 }  // namespace ky

@@ -1,4 +1,6 @@
 #include "report/api/rpd.h"
+#include "report/api/system_print_targets.h"
+#include "report/engine/emf/virtual_printer_service.h"
 
 #include "platform/com_error.h"
 #include "platform/ini_file.h"
@@ -175,11 +177,10 @@ TEST_F(ReportOutput, AWebPageComesFromTheVirtualPrintersPageFilesAndTheSettingsA
     EXPECT_EQ(readProfileString(configFile, u"AutoSaveOptions"_qs, u"AddFileNameSuffix"_qs), u"%04d"_qs);
 }
 
-TEST_F(ReportOutput, EmfPageFilesStayAndAMissingOrSilentVirtualPrinterIsAnError) {
+TEST_F(ReportOutput, EmfPageFilesStayAndASilentVirtualPrinterIsAnError) {
     useTargets();
     loadReport();
     rpd->setOutPutFileName(dir.filePath(u"r.emf"_qs));
-    EXPECT_THROW(rpd->OutPutReport(), ComError);  // not set up in the registry
     registerVirtualPrinter();
     rpd->OutPutReport();
     EXPECT_TRUE(QFile::exists(dir.filePath(u"r__002.emf"_qs)));
@@ -192,6 +193,35 @@ TEST_F(ReportOutput, EmfPageFilesStayAndAMissingOrSilentVirtualPrinterIsAnError)
     } catch (const ComError& error) {
         EXPECT_TRUE(error.message().contains(u"silent__002.emf"_qs)) << error.what();
     }
+}
+
+// The real virtual printer, set up on first use, behind the report object.
+TEST_F(ReportOutput, TheVirtualPrinterMakesEmfPagesAWebPageAndADocument) {
+    qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_qs).toLocal8Bit());
+    auto real = std::make_shared<RPD>(session, withVirtualPrinter(std::make_shared<FixedPrinterService>()), dir.path());
+    real->setPrintTargets(std::make_shared<SystemPrintTargets>());
+    real->setPageWait({std::chrono::milliseconds(5000), std::chrono::milliseconds(10), {}});
+    ASSERT_TRUE(real->SetXmlFormat(kTemplate));
+    ASSERT_TRUE(real->SetJsonData(kData).isEmpty());
+
+    real->setOutPutFileName(dir.filePath(u"pages.emf"_qs));
+    real->OutPutReport();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"pages__001.emf"_qs)));
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"pages__002.emf"_qs)));
+
+    real->setOutPutFileName(dir.filePath(u"report.mht"_qs));
+    real->OutPutReport();
+    QFile archive(dir.filePath(u"report_.mht"_qs));
+    ASSERT_TRUE(archive.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archive.readAll().count("Content-Location: file:///VZQ"), 2);
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"report__001.emf"_qs)));
+
+    real->setOutPutFileName(dir.filePath(u"report.doc"_qs));
+    real->OutPutReport();
+    QFile document(dir.filePath(u"report_.doc"_qs));
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    EXPECT_EQ(document.readAll().count("{\\pict\\emfblip"), 2);
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
