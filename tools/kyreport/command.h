@@ -38,5 +38,6 @@ std::vector<Command> templateCommands();
 std::vector<Command> dataCommands();
 std::vector<Command> expressionCommands();
 std::vector<Command> dumpCommands();
+std::vector<Command> outputCommands();
 
 }  // namespace ky::cli

@@ -4,25 +4,20 @@
 
 namespace ky {
 
-namespace {
-
-// Measured at this many pixels to the em, then scaled: precise, and one
-// cache entry per face and style whatever the size.
-constexpr int kReferencePixels = 1000;
-
-double scale(const SurfaceFont& font) { return font.size * kTwipsPerPoint / kReferencePixels; }
-
-}  // namespace
+QFont referenceFont(const SurfaceFont& font) {
+    QFont qfont(font.name);
+    qfont.setPixelSize(kReferencePixels);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    qfont.setUnderline(font.underline);
+    return qfont;
+}
 
 const QFontMetricsF& QtTextMetrics::metricsOf(const SurfaceFont& font) const {
     const QString key = font.name + u'|' + QChar(font.bold ? u'b' : u'-') + QChar(font.italic ? u'i' : u'-');
     auto found = cache_.find(key);
     if (found == cache_.end()) {
-        QFont qfont(font.name);
-        qfont.setPixelSize(kReferencePixels);
-        qfont.setBold(font.bold);
-        qfont.setItalic(font.italic);
-        found = cache_.insert(key, std::make_shared<QFontMetricsF>(qfont));
+        found = cache_.insert(key, std::make_shared<QFontMetricsF>(referenceFont(font)));
     }
     return **found;
 }
@@ -30,6 +25,8 @@ const QFontMetricsF& QtTextMetrics::metricsOf(const SurfaceFont& font) const {
 double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {
     return metricsOf(font).horizontalAdvance(text.toString()) * scale(font);
 }
+
+double QtTextMetrics::ascent(const SurfaceFont& font) const { return metricsOf(font).ascent() * scale(font); }
 
 double QtTextMetrics::lineHeight(const SurfaceFont& font) const {
     const QFontMetricsF& metrics = metricsOf(font);

@@ -5,6 +5,7 @@
 
 #include "report/engine/surface/text_metrics.h"
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
 
@@ -12,8 +13,20 @@
 
 namespace ky {
 
+// Text is measured, and drawn, in the face at this many pixels to the em,
+// scaled to the font's size: one set of glyph advances for every size.
+inline constexpr int kReferencePixels = 1000;
+
+// The face at the reference size, with the font's styles.
+QFont referenceFont(const SurfaceFont& font);
+
 class QtTextMetrics final : public TextMetrics {
 public:
+    // From the reference size to the font's size in twips.
+    static double scale(const SurfaceFont& font) { return font.size * kTwipsPerPoint / kReferencePixels; }
+    // The distance from a line's top to its baseline, in twips.
+    double ascent(const SurfaceFont& font) const;
+
     double width(QStringView text, const SurfaceFont& font) const override;
     double lineHeight(const SurfaceFont& font) const override;
 
