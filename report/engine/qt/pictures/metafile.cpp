@@ -80,7 +80,8 @@ QByteArray emfToSvg(const QByteArray& bytes) {
     if (metafileKind(bytes) != MetafileKind::Emf || !emfRecordsAreSound(bytes)) return {};
     QByteArray input = bytes;  // the converter takes a mutable buffer
     generatorOptions options{};
-    options.nameSpace = const_cast<char*>("svg");
+    // No namespace prefix: with one the converter leaks its prefixed copy.
+    options.nameSpace = nullptr;
     options.svgDelimiter = true;
     char* svg = nullptr;
     size_t length = 0;
