@@ -51,11 +51,13 @@ std::unique_ptr<ReportRun> loadRun(const OptionParser& options, const Output& io
 }
 
 // The file name with the key field's value of the first record: NAME_VALUE.EXT.
-QString keyedName(const QString& out, const QString& keyField, const ReportRun& run) {
+QString keyedName(const QString& out, const QString& keyField, ReportRun& run) {
     if (keyField.isEmpty()) return out;
     QString value;
-    if (const RpdRecordSetPtr owner = run.data.FindFieldRecordSet(keyField); owner && owner->recordSet())
+    if (const RpdRecordSetPtr owner = run.data.FindFieldRecordSet(keyField); owner && owner->recordSet()) {
+        owner->recordSet()->moveFirst();
         value = ValueOrDefault(currentValue(*owner->recordSet(), keyField), Value(QString())).toText();
+    }
     const QFileInfo file(out);
     const QString stem = file.suffix().isEmpty() ? out : out.left(out.size() - file.suffix().size() - 1);
     return stem + u'_' + value + (file.suffix().isEmpty() ? QString() : u'.' + file.suffix());
