@@ -3,7 +3,7 @@
 // surface, (b) the same texts and rules drawn straight onto a QPdfWriter,
 // the limit of this output path. Both in the same run, in pages per second.
 
-#include "report/data/json_to_record_sets.h"
+#include "bench/record_sets_from_json.h"
 #include "report/engine/fill/print_pages.h"
 #include "report/engine/qt/pdf_surface.h"
 #include "report/engine/qt/project_fonts.h"
@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 
 namespace ky {
 namespace {
@@ -73,15 +72,6 @@ QString tableData(int pages) {
         json += QStringLiteral(R"(%1{"Name":"表%2","Rows":[%3]})").arg(p ? QStringLiteral(",") : QString()).arg(p).arg(rows);
     }
     return json + QStringLiteral("]}]");
-}
-
-RecordSetList recordSetsOf(const QString& json) {
-    JsonToRPD_Rst converter;
-    if (!converter.ParseStringToRPDRs(json).isEmpty()) throw std::runtime_error("bad bench data");
-    RecordSetList list;
-    for (int i = 0; i < converter.RPDRecordsetCount(); ++i)
-        if (const auto wrapper = converter.RPDRecordset(i)) static_cast<void>(list.addRPDData(wrapper.get()));
-    return list;
 }
 
 void BM_EngineToPdf(benchmark::State& state) {
