@@ -70,17 +70,30 @@ QString pageFileName(const QString& out, int page) {
     return QStringLiteral("%1_%2.%3").arg(stem).arg(page, 3, 10, QChar(u'0')).arg(file.suffix());
 }
 
+// Runs of fewer pages show no progress.
+constexpr int kFewPages = 10;
+
+// On standard error, for runs of more than a few pages; `total` is 0 while unknown.
 void showProgress(const Output& io, int done, int total) {
-    if (total < 10) return;
-    std::fprintf(io.err, "\rpage %d of %d", done, total);
+    if (total > 0 && total < kFewPages) return;
+    if (total == 0 && done % kFewPages != 0) return;
+    if (total > 0) std::fprintf(io.err, "\rpage %d of %d", done, total);
+    else std::fprintf(io.err, "\rpage %d", done);
     if (done == total) std::fputc('\n', io.err);
     std::fflush(io.err);
+}
+
+// Ends a progress line whose total was not known.
+void endProgress(const Output& io, int done) {
+    if (done >= kFewPages) std::fputc('\n', io.err);
 }
 
 int renderPdf(ReportRun& run, const QString& out, const QString& pages, const Output& io) {
     const QtTextMetrics metrics;
     PdfSurface surface(metrics, out);
+    surface.setPageListener([&](int begun) { showProgress(io, begun, 0); });
     const QString message = run.print(surface, {.requestedPage = 1, .pageRange = pages, .zoom = 100});
+    endProgress(io, surface.pagesDrawn());
     if (!message.isEmpty()) {
         io.error(message);
         return exitFailed;
@@ -115,8 +128,8 @@ int renderPictures(ReportRun& run, const QString& out, const QString& pages, int
     }
     for (qsizetype i = 0; i < wanted.size(); ++i) {
         const int page = wanted[i];
-        if (page != 1 || i != 0) message = run.print(surface, {.requestedPage = page});
-        if (page != 1 && wanted.front() == 1 && i == 0) continue;
+        const bool drawnByTheFirstRun = i == 0 && page == 1;
+        if (!drawnByTheFirstRun) message = run.print(surface, {.requestedPage = page});
         const QString path = wanted.size() == 1 ? out : pageFileName(out, page);
         if (!message.isEmpty() || !surface.image().save(path, format)) {
             io.error(message.isEmpty() ? QStringLiteral("kyreport: cannot write %1").arg(path) : message);
@@ -169,8 +182,10 @@ int print(const QStringList& args, const Output& io) {
     if (!run) return exitFailed;
     const QtTextMetrics metrics;
     PrinterSurface surface(metrics, printer, {.copies = copies});
+    surface.setPageListener([&](int begun) { showProgress(io, begun, 0); });
     const QString message =
         run->print(surface, {.requestedPage = 1, .pageRange = options.value("--pages", QStringLiteral("ALL"))});
+    endProgress(io, surface.pagesDrawn());
     if (!message.isEmpty() || !surface.error().isEmpty()) {
         io.error(message.isEmpty() ? QStringLiteral("kyreport print: %1: %2").arg(printer, surface.error()) : message);
         return exitFailed;

@@ -38,6 +38,7 @@ void PagedSurface::openPage(int) {
     pageEnded_ = false;
     ++pagesDrawn_;
     mapScaleTo(QSizeF(device_.width(), device_.height()));
+    if (pageListener_) pageListener_(pagesDrawn_);
 }
 
 void PagedSurface::endDoc() {

@@ -7,6 +7,8 @@
 
 #include <QPagedPaintDevice>
 
+#include <functional>
+
 namespace ky {
 
 class PagedSurface : public PainterSurface {
@@ -26,6 +28,9 @@ public:
     void newPage() override { pageEnded_ = true; }
     void endDoc() override;
 
+    // Called as each page begins, with the number of pages begun (progress of long runs).
+    void setPageListener(std::function<void(int)> listener) { pageListener_ = std::move(listener); }
+
     // Pages drawn so far; the reason the device would not open (empty when it did).
     int pagesDrawn() const { return pagesDrawn_; }
     const QString& error() const { return error_; }
@@ -41,6 +46,7 @@ private:
     bool pageEnded_ = false;
     int pagesDrawn_ = 0;
     QString error_;
+    std::function<void(int)> pageListener_;
 };
 
 }  // namespace ky
