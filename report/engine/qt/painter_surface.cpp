@@ -74,8 +74,12 @@ void PainterSurface::drawLine(QPointF from, QPointF to, int color, int penWidth)
     if (!painter_.isActive()) return;
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    // The width is in device pixels; the painter draws in twips.
-    QPen pen(colorOf(color), std::max(1, penWidth) * twipsPerPixelX(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    // The width is in device pixels; the painter draws in twips. Ends as the
+    // platform's pens have them: a thin line stops at its end point, a wide
+    // one is rounded there (so that a box's sides meet without a notch).
+    const int width = std::max(1, penWidth);
+    QPen pen(colorOf(color), width * twipsPerPixelX(), Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap,
+             Qt::RoundJoin);
     painter_.setPen(pen);
     painter_.drawLine(from, to);
     painter_.restore();
