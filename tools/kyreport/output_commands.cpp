@@ -174,7 +174,7 @@ int print(const QStringList& args, const Output& io) {
     }
     const QString printer = options.value("--printer", defaultPrinter());
     if (printer.isEmpty() || !installedPrinters().contains(printer)) {
-        io.error(printer.isEmpty() ? QStringLiteral("kyreport print: no printer is installed")
+        io.error(printer.isEmpty() ? QStringLiteral("kyreport print: there is no default printer; name one with --printer")
                                    : QStringLiteral("kyreport print: no printer named '%1'").arg(printer));
         return exitFailed;
     }
