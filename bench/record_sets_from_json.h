@@ -2,6 +2,7 @@
 // Benchmark data: record sets converted from the JSON the report object takes.
 
 #include "report/data/json_to_record_sets.h"
+#include "report/data/record_set_list.h"
 
 #include <stdexcept>
 
