@@ -20,6 +20,9 @@ QColor colorOf(int color) {
 
 PainterSurface::PainterSurface(const QtTextMetrics& metrics) : Surface(metrics), qtMetrics_(metrics) {}
 
+PainterSurface::PainterSurface(const TextMetrics& measuring, const QtTextMetrics& drawing)
+    : Surface(measuring), qtMetrics_(drawing) {}
+
 void PainterSurface::mapScaleTo(const QSizeF& devicePixels) {
     if (!painter_.isActive() || scale_.width() <= 0 || scale_.height() <= 0) return;
     painter_.setTransform(
@@ -30,8 +33,9 @@ void PainterSurface::mapScaleTo(const QSizeF& devicePixels) {
 
 // The face is drawn at its reference size, scaled down to the font's size,
 // so that every glyph advance is the one the metrics measured.
-void PainterSurface::drawLineOfText(QPointF at, const QString& line, const SurfaceFont& font, int color) {
+void PainterSurface::drawLineOfText(QPointF at, const QString& line, const SurfaceFont& zoomedFont, int color) {
     if (line.isEmpty() || !painter_.isActive()) return;
+    const SurfaceFont font = logicalFont(zoomedFont);
     const double scale = QtTextMetrics::scale(font);
     if (!(scale > 0)) return;
     painter_.save();

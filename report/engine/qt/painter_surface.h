@@ -13,6 +13,9 @@ namespace ky {
 class PainterSurface : public Surface {
 public:
     explicit PainterSurface(const QtTextMetrics& metrics);
+    // `measuring` measures for the engine; it must measure what `drawing`
+    // draws once fonts go through `logicalFont`.
+    PainterSurface(const TextMetrics& measuring, const QtTextMetrics& drawing);
 
     void printText(QPointF at, const QString& text, int color) override;
     void drawText(const QRectF& rect, const QString& text, const SurfaceFont& font, const TextFormat& format,
@@ -29,6 +32,9 @@ protected:
     void setLogicalScale(double width, double height) { scale_ = {width, height}; }
     // Maps the logical scale onto a device area of this many pixels.
     void mapScaleTo(const QSizeF& devicePixels);
+    // The font as it is drawn in logical twips (20 a point unless the device
+    // counts points otherwise).
+    virtual SurfaceFont logicalFont(const SurfaceFont& font) const { return font; }
 
 private:
     // One laid-out line with its top-left corner at `at`.

@@ -18,8 +18,28 @@ int pixels(double twips, double resolution) {
 
 }  // namespace
 
+// The base keeps a reference to `measuring_`, which is ready before anything is measured.
 PictureSurface::PictureSurface(const QtTextMetrics& metrics, double resolution)
-    : PainterSurface(metrics), resolution_(resolution > 0 ? resolution : 1.0) {}
+    : PainterSurface(measuring_, metrics), drawing_(metrics), resolution_(resolution > 0 ? resolution : 1.0) {}
+
+double PictureSurface::zoom() const {
+    const double logical = logicalScale().width();
+    return pictureTwips_.width() > 0 && logical > 0 ? pictureTwips_.width() / logical : 1.0;
+}
+
+SurfaceFont PictureSurface::logicalFont(const SurfaceFont& font) const {
+    SurfaceFont logical = font;
+    logical.size /= zoom();
+    return logical;
+}
+
+double PictureSurface::LogicalMetrics::width(QStringView text, const SurfaceFont& font) const {
+    return surface_.drawing_.width(text, surface_.logicalFont(font));
+}
+
+double PictureSurface::LogicalMetrics::lineHeight(const SurfaceFont& font) const {
+    return surface_.drawing_.lineHeight(surface_.logicalFont(font));
+}
 
 QImage PictureSurface::image() {
     if (painter().isActive()) painter().end();

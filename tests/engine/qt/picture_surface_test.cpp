@@ -20,6 +20,40 @@ TEST(PictureSurface, PageSizeFollowsTheResolution) {
     EXPECT_DOUBLE_EQ(doubled.surface.twipsPerPixelX(), 15);
 }
 
+QRect inkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160) bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// At the engine's zoom the picture grows and font sizes arrive multiplied by
+// it; on the page (logical twips) the text keeps its size.
+TEST(PictureSurface, ZoomedFontsKeepTheirSizeOnThePage) {
+    const QtTextMetrics metrics;
+    PictureSurface zoomed(metrics);
+    zoomed.setPictureSize(2 * PictureFixture::kPageWidth, 2 * PictureFixture::kPageHeight);
+    zoomed.setScale(PictureFixture::kPageWidth, PictureFixture::kPageHeight);
+    zoomed.clear();
+    const SurfaceFont atZoom{.name = u"宋体"_qs, .size = 24}, unzoomed{.name = u"宋体"_qs, .size = 12};
+    const QRectF rect(1000, 1000, 5000, 2000);
+    PictureFixture normal;
+    EXPECT_DOUBLE_EQ(zoomed.measureText(rect, u"宋体文字"_qs, atZoom, {}).width(),
+                     normal.surface.measureText(rect, u"宋体文字"_qs, unzoomed, {}).width());
+    zoomed.drawText(rect, u"宋体文字"_qs, atZoom, {}, 0);
+    normal.surface.drawText(rect, u"宋体文字"_qs, unzoomed, {}, 0);
+    const QImage big = zoomed.image(), small = normal.surface.image();
+    ASSERT_EQ(big.size(), QSize(1587, 2245));
+    // The same glyphs at twice the pixels: the ink's bounds, halved, match.
+    const QRect bigInk = inkBounds(big), smallInk = inkBounds(small);
+    ASSERT_FALSE(smallInk.isEmpty());
+    EXPECT_NEAR(bigInk.left() / 2.0, smallInk.left(), 2);
+    EXPECT_NEAR(bigInk.right() / 2.0, smallInk.right(), 2);
+    EXPECT_NEAR(bigInk.top() / 2.0, smallInk.top(), 2);
+    EXPECT_NEAR(bigInk.bottom() / 2.0, smallInk.bottom(), 2);
+}
+
 TEST(PictureSurface, LinesAndFillsLandWhereDrawn) {
     PictureFixture page;
     page.surface.drawLine({1000, 2000}, {5000, 2000}, 0, 1);
