@@ -13,23 +13,28 @@ QFont referenceFont(const SurfaceFont& font) {
     return qfont;
 }
 
-const QFontMetricsF& QtTextMetrics::metricsOf(const SurfaceFont& font) const {
+QtTextMetrics::Face& QtTextMetrics::faceOf(const SurfaceFont& font) const {
     const QString key = font.name + u'|' + QChar(font.bold ? u'b' : u'-') + QChar(font.italic ? u'i' : u'-');
     auto found = cache_.find(key);
-    if (found == cache_.end()) {
-        found = cache_.insert(key, std::make_shared<QFontMetricsF>(referenceFont(font)));
-    }
+    if (found == cache_.end()) found = cache_.insert(key, std::make_shared<Face>(referenceFont(font)));
     return **found;
 }
 
 double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {
-    return metricsOf(font).horizontalAdvance(text.toString()) * scale(font);
+    Face& face = faceOf(font);
+    const QString piece = text.toString();
+    auto found = face.advances.constFind(piece);
+    if (found == face.advances.constEnd()) {
+        if (face.advances.size() >= kMaxAdvances) face.advances.clear();
+        found = face.advances.insert(piece, face.metrics.horizontalAdvance(piece));
+    }
+    return *found * scale(font);
 }
 
-double QtTextMetrics::ascent(const SurfaceFont& font) const { return metricsOf(font).ascent() * scale(font); }
+double QtTextMetrics::ascent(const SurfaceFont& font) const { return faceOf(font).metrics.ascent() * scale(font); }
 
 double QtTextMetrics::lineHeight(const SurfaceFont& font) const {
-    const QFontMetricsF& metrics = metricsOf(font);
+    const QFontMetricsF& metrics = faceOf(font).metrics;
     return (metrics.height() + metrics.leading()) * scale(font);
 }
 

@@ -31,9 +31,19 @@ public:
     double lineHeight(const SurfaceFont& font) const override;
 
 private:
-    // Metrics of a face at a large pixel size, scaled to each point size.
-    const QFontMetricsF& metricsOf(const SurfaceFont& font) const;
-    mutable QHash<QString, std::shared_ptr<QFontMetricsF>> cache_;
+    // A face at the reference size and the advances measured in it so far:
+    // layout measures the same words and characters over and over, and each
+    // measurement loads glyphs.
+    struct Face {
+        explicit Face(const QFont& font) : metrics(font) {}
+        QFontMetricsF metrics;
+        QHash<QString, double> advances;  // reference pixels
+    };
+    // Enough for the words of long reports; beyond it the advances start over.
+    static constexpr qsizetype kMaxAdvances = 200000;
+
+    Face& faceOf(const SurfaceFont& font) const;
+    mutable QHash<QString, std::shared_ptr<Face>> cache_;
 };
 
 }  // namespace ky
