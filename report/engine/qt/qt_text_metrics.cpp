@@ -10,6 +10,8 @@ QFont referenceFont(const SurfaceFont& font) {
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
+    // Unhinted advances are the design's, not rounded to the reference pixels.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
     return qfont;
 }
 

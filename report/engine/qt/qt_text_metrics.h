@@ -14,8 +14,10 @@
 namespace ky {
 
 // Text is measured, and drawn, in the face at this many pixels to the em,
-// scaled to the font's size: one set of glyph advances for every size.
-inline constexpr int kReferencePixels = 1000;
+// unhinted, scaled to the font's size: one set of glyph advances for every
+// size. Qt keeps the glyphs of faces up to 64 pixels in its cache; larger
+// ones are loaded again for every text drawn (six times slower PDF output).
+inline constexpr int kReferencePixels = 64;
 
 // The face at the reference size, with the font's styles.
 QFont referenceFont(const SurfaceFont& font);
