@@ -16,9 +16,13 @@ QFont referenceFont(const SurfaceFont& font) {
 }
 
 QtTextMetrics::Face& QtTextMetrics::faceOf(const SurfaceFont& font) const {
+    if (lastFace_ && font.bold == lastFont_.bold && font.italic == lastFont_.italic && font.name == lastFont_.name)
+        return *lastFace_;
     const QString key = font.name + u'|' + QChar(font.bold ? u'b' : u'-') + QChar(font.italic ? u'i' : u'-');
     auto found = cache_.find(key);
     if (found == cache_.end()) found = cache_.insert(key, std::make_shared<Face>(referenceFont(font)));
+    lastFont_ = font;
+    lastFace_ = found->get();
     return **found;
 }
 

@@ -46,6 +46,9 @@ private:
 
     Face& faceOf(const SurfaceFont& font) const;
     mutable QHash<QString, std::shared_ptr<Face>> cache_;
+    // The face asked for last: runs of calls ask for the same one.
+    mutable SurfaceFont lastFont_;
+    mutable Face* lastFace_ = nullptr;
 };
 
 }  // namespace ky
