@@ -23,10 +23,13 @@ PainterSurface::PainterSurface(const QtTextMetrics& metrics) : Surface(metrics),
 PainterSurface::PainterSurface(const TextMetrics& measuring, const QtTextMetrics& drawing)
     : Surface(measuring), qtMetrics_(drawing) {}
 
+// Every drawing call sets the pen or brush it needs, so the painter's state
+// is not saved and restored around each one (that costs PDF output dearly).
 void PainterSurface::mapScaleTo(const QSizeF& devicePixels) {
     if (!painter_.isActive() || scale_.width() <= 0 || scale_.height() <= 0) return;
     painter_.setTransform(
         QTransform::fromScale(devicePixels.width() / scale_.width(), devicePixels.height() / scale_.height()));
+    painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
@@ -38,14 +41,13 @@ void PainterSurface::drawLineOfText(QPointF at, const QString& line, const Surfa
     const SurfaceFont font = logicalFont(zoomedFont);
     const double scale = QtTextMetrics::scale(font);
     if (!(scale > 0)) return;
-    painter_.save();
-    painter_.setRenderHint(QPainter::Antialiasing, true);
-    painter_.translate(at.x(), at.y() + qtMetrics_.ascent(font));
-    painter_.scale(scale, scale);
-    painter_.setFont(referenceFont(font));
+    const QTransform page = painter_.transform();
+    painter_.setTransform(QTransform::fromScale(scale, scale) *
+                          QTransform::fromTranslate(at.x(), at.y() + qtMetrics_.ascent(font)) * page);
+    painter_.setFont(qtMetrics_.referenceFaceOf(font));
     painter_.setPen(colorOf(color));
     painter_.drawText(QPointF(0, 0), line);
-    painter_.restore();
+    painter_.setTransform(page);
 }
 
 void PainterSurface::printText(QPointF at, const QString& text, int color) {
@@ -76,8 +78,6 @@ void PainterSurface::drawText(const QRectF& rect, const QString& text, const Sur
 
 void PainterSurface::drawLine(QPointF from, QPointF to, int color, int penWidth) {
     if (!painter_.isActive()) return;
-    painter_.save();
-    painter_.setRenderHint(QPainter::Antialiasing, false);
     // The width is in device pixels; the painter draws in twips. Ends as the
     // platform's pens have them: a thin line stops at its end point, a wide
     // one is rounded there (so that a box's sides meet without a notch).
@@ -86,15 +86,11 @@ void PainterSurface::drawLine(QPointF from, QPointF to, int color, int penWidth)
              Qt::RoundJoin);
     painter_.setPen(pen);
     painter_.drawLine(from, to);
-    painter_.restore();
 }
 
 void PainterSurface::fillRect(const QRectF& rect, int color) {
     if (!painter_.isActive()) return;
-    painter_.save();
-    painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.fillRect(rect, colorOf(color));
-    painter_.restore();
 }
 
 // Metafiles stay vectors (sharp in PDF and on paper); other pictures are
@@ -103,7 +99,10 @@ void PainterSurface::drawPicture(const QByteArray& bytes, const QRectF& target) 
     if (!painter_.isActive() || target.isEmpty()) return;
     if (metafileKind(bytes) == MetafileKind::Emf) {
         QSvgRenderer renderer(emfToSvg(bytes));
-        if (renderer.isValid()) renderer.render(&painter_, target);
+        if (!renderer.isValid()) return;
+        painter_.save();  // the picture sets pens, brushes and clips of its own
+        renderer.render(&painter_, target);
+        painter_.restore();
         return;
     }
     const QImage image = loadPicture(bytes);

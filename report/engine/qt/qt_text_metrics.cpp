@@ -9,7 +9,6 @@ QFont referenceFont(const SurfaceFont& font) {
     qfont.setPixelSize(kReferencePixels);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
-    qfont.setUnderline(font.underline);
     // Unhinted advances are the design's, not rounded to the reference pixels.
     qfont.setHintingPreference(QFont::PreferNoHinting);
     return qfont;
@@ -24,6 +23,12 @@ QtTextMetrics::Face& QtTextMetrics::faceOf(const SurfaceFont& font) const {
     lastFont_ = font;
     lastFace_ = found->get();
     return **found;
+}
+
+QFont QtTextMetrics::referenceFaceOf(const SurfaceFont& font) const {
+    QFont face = faceOf(font).font;
+    if (font.underline) face.setUnderline(true);  // styles the drawing only, not the advances
+    return face;
 }
 
 double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {

@@ -19,7 +19,7 @@ namespace ky {
 // ones are loaded again for every text drawn (six times slower PDF output).
 inline constexpr int kReferencePixels = 64;
 
-// The face at the reference size, with the font's styles.
+// The face at the reference size, bold and italic as the font is.
 QFont referenceFont(const SurfaceFont& font);
 
 class QtTextMetrics final : public TextMetrics {
@@ -29,6 +29,9 @@ public:
     // The distance from a line's top to its baseline, in twips.
     double ascent(const SurfaceFont& font) const;
 
+    // The face at the reference size, as drawing uses it.
+    QFont referenceFaceOf(const SurfaceFont& font) const;
+
     double width(QStringView text, const SurfaceFont& font) const override;
     double lineHeight(const SurfaceFont& font) const override;
 
@@ -37,7 +40,8 @@ private:
     // layout measures the same words and characters over and over, and each
     // measurement loads glyphs.
     struct Face {
-        explicit Face(const QFont& font) : metrics(font) {}
+        explicit Face(const QFont& reference) : font(reference), metrics(reference) {}
+        QFont font;
         QFontMetricsF metrics;
         QHash<QString, double> advances;  // reference pixels
     };
