@@ -4,13 +4,12 @@
 // one page shown the way the preview asks for it, late in a long report.
 // Each at two sizes, so that the cost per page can be compared.
 
-#include "report/data/json_to_record_sets.h"
+#include "bench/record_sets_from_json.h"
 #include "report/engine/fill/print_pages.h"
 #include "report/engine/surface/recording_surface.h"
 
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 
 namespace ky {
 namespace {
@@ -84,15 +83,6 @@ QString orders(int count) {
         json += QStringLiteral(R"(%1{"No":"订单%2","Lines":[%3]})").arg(o ? QStringLiteral(",") : QString()).arg(o).arg(lines);
     }
     return json + QStringLiteral("]}]}]");
-}
-
-RecordSetList recordSetsOf(const QString& json) {
-    JsonToRPD_Rst converter;
-    if (!converter.ParseStringToRPDRs(json).isEmpty()) throw std::runtime_error("bad bench data");
-    RecordSetList list;
-    for (int i = 0; i < converter.RPDRecordsetCount(); ++i)
-        if (const auto wrapper = converter.RPDRecordset(i)) static_cast<void>(list.addRPDData(wrapper.get()));
-    return list;
 }
 
 void runReport(benchmark::State& state, const QString& json, const QString& xml, int requestedPage = 0) {

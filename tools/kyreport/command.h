@@ -39,5 +39,6 @@ std::vector<Command> dataCommands();
 std::vector<Command> expressionCommands();
 std::vector<Command> dumpCommands();
 std::vector<Command> virtualPrinterCommands();
+std::vector<Command> outputCommands();
 
 }  // namespace ky::cli

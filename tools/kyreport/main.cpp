@@ -2,6 +2,8 @@
 
 #include "tools/kyreport/command.h"
 
+#include "report/engine/qt/project_fonts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -23,6 +25,7 @@ std::vector<Command> allCommands() {
     for (auto& c : expressionCommands()) commands.push_back(std::move(c));
     for (auto& c : dumpCommands()) commands.push_back(std::move(c));
     for (auto& c : virtualPrinterCommands()) commands.push_back(std::move(c));
+    for (auto& c : outputCommands()) commands.push_back(std::move(c));
     return commands;
 }
 
@@ -55,6 +58,8 @@ std::unique_ptr<QCoreApplication> applicationFor(const Command* command, int& ar
         const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/kyreport-runtime-" + QByteArray::number(getuid());
         if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", folder);
     }
+    // Fonts are looked up from here on: the Chinese faces of templates map to Noto CJK.
+    ky::useProjectFonts();
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

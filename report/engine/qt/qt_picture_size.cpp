@@ -1,5 +1,7 @@
 #include "report/engine/qt/qt_picture_size.h"
 
+#include "report/engine/qt/pictures/metafile.h"
+
 #include <QBuffer>
 #include <QImageReader>
 
@@ -13,6 +15,7 @@ constexpr double kScreenPixelsPerInch = 96;
 }  // namespace
 
 std::optional<QSizeF> naturalPictureSize(const QByteArray& bytes) {
+    if (metafileKind(bytes) != MetafileKind::None) return metafileSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) return std::nullopt;

@@ -4,35 +4,48 @@
 
 namespace ky {
 
-namespace {
+QFont referenceFont(const SurfaceFont& font) {
+    QFont qfont(font.name);
+    qfont.setPixelSize(kReferencePixels);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    // Unhinted advances are the design's, not rounded to the reference pixels.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    return qfont;
+}
 
-// Measured at this many pixels to the em, then scaled: precise, and one
-// cache entry per face and style whatever the size.
-constexpr int kReferencePixels = 1000;
-
-double scale(const SurfaceFont& font) { return font.size * kTwipsPerPoint / kReferencePixels; }
-
-}  // namespace
-
-const QFontMetricsF& QtTextMetrics::metricsOf(const SurfaceFont& font) const {
+QtTextMetrics::Face& QtTextMetrics::faceOf(const SurfaceFont& font) const {
+    if (lastFace_ && font.bold == lastFont_.bold && font.italic == lastFont_.italic && font.name == lastFont_.name)
+        return *lastFace_;
     const QString key = font.name + u'|' + QChar(font.bold ? u'b' : u'-') + QChar(font.italic ? u'i' : u'-');
     auto found = cache_.find(key);
-    if (found == cache_.end()) {
-        QFont qfont(font.name);
-        qfont.setPixelSize(kReferencePixels);
-        qfont.setBold(font.bold);
-        qfont.setItalic(font.italic);
-        found = cache_.insert(key, std::make_shared<QFontMetricsF>(qfont));
-    }
+    if (found == cache_.end()) found = cache_.insert(key, std::make_shared<Face>(referenceFont(font)));
+    lastFont_ = font;
+    lastFace_ = found->get();
     return **found;
 }
 
-double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {
-    return metricsOf(font).horizontalAdvance(text.toString()) * scale(font);
+QFont QtTextMetrics::referenceFaceOf(const SurfaceFont& font) const {
+    QFont face = faceOf(font).font;
+    if (font.underline) face.setUnderline(true);  // styles the drawing only, not the advances
+    return face;
 }
 
+double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {
+    Face& face = faceOf(font);
+    const QString piece = text.toString();
+    auto found = face.advances.constFind(piece);
+    if (found == face.advances.constEnd()) {
+        if (face.advances.size() >= kMaxAdvances) face.advances.clear();
+        found = face.advances.insert(piece, face.metrics.horizontalAdvance(piece));
+    }
+    return *found * scale(font);
+}
+
+double QtTextMetrics::ascent(const SurfaceFont& font) const { return faceOf(font).metrics.ascent() * scale(font); }
+
 double QtTextMetrics::lineHeight(const SurfaceFont& font) const {
-    const QFontMetricsF& metrics = metricsOf(font);
+    const QFontMetricsF& metrics = faceOf(font).metrics;
     return (metrics.height() + metrics.leading()) * scale(font);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// Pages written to a PDF file: text stays text, in the embedded faces
+// (CJK included), lines and fills stay vectors.
+
+#include "report/engine/qt/paged_surface.h"
+
+#include <QPdfWriter>
+
+namespace ky {
+
+class PdfSurface final : public PagedSurface {
+public:
+    // Device pixels per inch: pens are whole pixels of this size.
+    static constexpr int kResolution = 600;
+
+    PdfSurface(const QtTextMetrics& metrics, const QString& path);
+    void setDocumentName(const QString& name) override { writer_.setTitle(name); }
+
+private:
+    QPdfWriter writer_;
+};
+
+}  // namespace ky

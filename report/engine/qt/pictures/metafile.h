@@ -1,0 +1,24 @@
+#pragma once
+// Windows metafiles as pictures: an EMF is checked record by record (so that
+// the converter only ever sees well-formed records) and turned into SVG by
+// libemf2svg; a WMF gives its size from its placeable header.
+
+#include <QByteArray>
+#include <QSizeF>
+
+#include <optional>
+
+namespace ky {
+
+enum class MetafileKind { None, Emf, Wmf };
+
+MetafileKind metafileKind(const QByteArray& bytes);
+
+// The picture's size in twips from its header (the EMF frame, the WMF
+// placeable bounds); nothing when the header gives none.
+std::optional<QSizeF> metafileSize(const QByteArray& bytes);
+
+// The EMF as an SVG document; empty when it is no EMF or does not convert.
+QByteArray emfToSvg(const QByteArray& bytes);
+
+}  // namespace ky

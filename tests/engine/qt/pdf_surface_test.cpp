@@ -1,0 +1,77 @@
+// PDF pages: one per page the engine opens, each with the paper and
+// orientation set for it, and text that extracts as text (pdftotext).
+
+#include "report/engine/qt/pdf_surface.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ky {
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A page as the engine draws one: scale, paper, orientation, then drawing.
+void drawPage(PdfSurface& pdf, int paper, int orientation, const QSizeF& twips, const QString& text) {
+    pdf.setScale(twips.width(), twips.height());
+    pdf.setPaperSize(paper);
+    if (paper == 256) pdf.setPaperDimensions(twips.width(), twips.height());
+    pdf.setOrientation(orientation);
+    pdf.openPage(pdf.pagesDrawn() + 1);
+    pdf.drawText({1000, 1000, 6000, 2000}, text, {.name = u"宋体"_qs, .size = 14}, {}, 0);
+    pdf.drawLine({1000, 3000}, {5000, 3000}, 0, 1);
+    pdf.newPage();
+}
+
+TEST(PdfSurface, PagesPaperAndText) {
+    if (QStandardPaths::findExecutable(u"pdfinfo"_qs).isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.pdf"_qs);
+    {
+        const QtTextMetrics metrics;
+        PdfSurface pdf(metrics, path);
+        drawPage(pdf, 9, 1, {11906, 16838}, u"第一页 宋体 page one"_qs);
+        drawPage(pdf, 9, 2, {16838, 11906}, u"第二页 landscape"_qs);
+        drawPage(pdf, 256, 1, {5670, 2835}, u"标签 label"_qs);  // 10 cm × 5 cm
+        pdf.endDoc();
+        EXPECT_EQ(pdf.pagesDrawn(), 3);
+        EXPECT_TRUE(pdf.error().isEmpty());
+    }
+    const QString info = run(u"pdfinfo"_qs, {u"-f"_qs, u"1"_qs, u"-l"_qs, u"3"_qs, path});
+    EXPECT_TRUE(info.contains(u"Pages:           3"_qs)) << info.toStdString();
+    // Points, rounded: A4 is 595 × 842; the label 283.5 × 141.75.
+    EXPECT_TRUE(info.contains(u"Page    1 size:  595 x 842 pts (A4)"_qs)) << info.toStdString();
+    EXPECT_TRUE(info.contains(u"Page    2 size:  842 x 595 pts (A4)"_qs)) << info.toStdString();
+    EXPECT_TRUE(info.contains(u"Page    3 size:  284 x 142 pts"_qs)) << info.toStdString();
+    // Qt's PDF writer maps a glyph back to the lowest code point that uses
+    // it, so characters whose glyph a radical shares (一, 页) extract as the
+    // radical (⼀, ⻚); these texts are checked without them.
+    const QString text = run(u"pdftotext"_qs, {path, u"-"_qs});
+    EXPECT_TRUE(text.contains(u"宋体 page one"_qs)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"landscape"_qs));
+    EXPECT_TRUE(text.contains(u"标签 label"_qs));
+    const QString fonts = run(u"pdffonts"_qs, {path});
+    EXPECT_TRUE(fonts.contains(u"NotoSerifCJK"_qs)) << fonts.toStdString();
+}
+
+TEST(PdfSurface, UnwritablePathIsAnError) {
+    const QtTextMetrics metrics;
+    PdfSurface pdf(metrics, u"/nonexistent-folder/out.pdf"_qs);
+    pdf.setScale(11906, 16838);
+    pdf.openPage(1);
+    pdf.drawLine({0, 0}, {100, 100}, 0, 1);
+    pdf.endDoc();
+    EXPECT_FALSE(pdf.error().isEmpty());
+}
+
+}  // namespace
+}  // namespace ky

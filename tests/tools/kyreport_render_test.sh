@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# kyreport render: PDF files with every page and their text, one picture per
+# page named NAME_NNN.EXT (a single page as NAME.EXT), the zoom, the key
+# field in the name, and the errors.
+set -euo pipefail
+kyreport=$1
+examples=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+export QT_QPA_PLATFORM=offscreen
+fees=("$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json")
+
+out=$("$kyreport" render "${fees[@]}" --out "$dir/fees.PDF")
+[ "$out" = "$dir/fees.PDF" ] || fail "pdf: printed '$out'"
+pdfinfo "$dir/fees.PDF" | grep -q '^Pages: *4$' || fail "pdf: not 4 pages"
+# Up to 角: Qt's PDF writer gives glyphs shared with a radical the radical's code (⻆).
+pdftotext "$dir/fees.PDF" - | grep -q '伍仟贰佰肆拾捌元伍' || fail "pdf: no grand total in capitals as text"
+pdftotext "$dir/fees.PDF" - | grep -q '2026-12-10' || fail "pdf: no settlement date as text"
+pdffonts "$dir/fees.PDF" | grep -q 'NotoSerifCJK.* yes ' || fail "pdf: the CJK face is not embedded"
+
+"$kyreport" render "${fees[@]}" --out "$dir/part.pdf" --pages 2-3 > /dev/null
+pdfinfo "$dir/part.pdf" | grep -q '^Pages: *2$' || fail "pdf --pages 2-3: not 2 pages"
+
+"$kyreport" render "${fees[@]}" --out "$dir/page.png" --pages 1,3 > "$dir/list" 2> /dev/null
+printf '%s\n' "$dir/page_001.png" "$dir/page_003.png" | cmp -s - "$dir/list" || fail "png: files $(cat "$dir/list")"
+file "$dir/page_003.png" | grep -q 'PNG image data, 794 x 1123' || fail "png: not an A4 page at 96 dpi (21 × 29.7 cm)"
+
+"$kyreport" render "${fees[@]}" --out "$dir/one.Bmp" --pages 2 --zoom 200 > "$dir/list"
+[ "$(cat "$dir/list")" = "$dir/one.Bmp" ] || fail "bmp: a single page is not NAME.EXT"
+file "$dir/one.Bmp" | grep -q 'PC bitmap.* 1588 x 2245' || fail "bmp --zoom 200: not twice the size"
+
+out=$("$kyreport" render "${fees[@]}" --out "$dir/keyed.pdf" --key Name)
+[ "$out" = "$dir/keyed_李明.pdf" ] && [ -f "$dir/keyed_李明.pdf" ] || fail "--key: wrote '$out'"
+
+set +e
+"$kyreport" render "${fees[@]}" --out "$dir/pages.emf" 2> "$dir/err"; code=$?
+[ $code -eq 2 ] && grep -q 'not yet supported' "$dir/err" || fail ".emf: exit $code, $(cat "$dir/err")"
+"$kyreport" render "${fees[@]}" --out "$dir/pages.txt" 2> /dev/null; code=$?
+[ $code -eq 2 ] || fail ".txt: exit $code"
+"$kyreport" render "${fees[@]}" 2> /dev/null; code=$?
+[ $code -eq 2 ] || fail "no --out: exit $code"
+"$kyreport" render "${fees[@]}" --out /nonexistent-folder/x.pdf 2> /dev/null; code=$?
+[ $code -eq 1 ] || fail "unwritable: exit $code"
+set -e
+echo "kyreport render: ok"
