@@ -43,6 +43,18 @@ done
 echo "   (kyreport dump TEMPLATE --data DATA --page N shows one page the way the preview asks for it)"
 echo
 
+echo "== kyreport render: the three reports as PDF, PNG pages, EMF pages, a .mht web page and a .doc document"
+out=$(cd "$root/.." && pwd)/out
+mkdir -p "$out"
+for report in blood_routine lab_fees specimen_batch; do
+  for format in pdf png emf mht doc; do
+    "$bin/kyreport" render "$root/templates/$report.rpx" --data "$root/data/$report.json" --out "$out/$report.$format" \
+      | sed 's/^/   /'
+  done
+done
+echo "   (all under $out; .emf, .mht and .doc go through the report object's OutPutReport and the virtual printer)"
+echo
+
 echo "== kyreport eval and format: expressions and number formats of text boxes"
 "$bin/kyreport" eval 'IIF(7.8 > 5.5, "↑", "") & FormatNumber(1234.5, 2)'
 "$bin/kyreport" format 10005.07 --format 4

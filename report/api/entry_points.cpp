@@ -2,6 +2,7 @@
 // the library keeps its one ComponentModule here, made on first use.
 
 #include "report/api/component_module.h"
+#include "report/api/system_printer_service.h"
 #include "report/engine/emf/virtual_printer_service.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ QString libraryPath() {
 }
 
 struct Module {
-    ComponentModule component{libraryPath(), withVirtualPrinter(std::make_shared<FixedPrinterService>())};
+    ComponentModule component{libraryPath(), withVirtualPrinter(std::make_shared<SystemPrinterService>())};
     std::map<std::size_t, ClassFactory> factories;  // by class index
 };
 

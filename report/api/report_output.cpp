@@ -118,10 +118,10 @@ Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange
     return totalPages;
 }
 
-QString keyedFileName(const ReportJob& job, const QString& outputFileName, const QString& keyName) {
+QString keyedFileName(const RecordSetList& recordSets, const QString& outputFileName, const QString& keyName) {
     QString key;
     if (!keyName.isEmpty()) {
-        const ReportData data(job.session.recordSets);
+        const ReportData data(recordSets);
         if (const RpdRecordSetPtr owner = data.FindFieldRecordSet(keyName); owner && owner->recordSet())
             key = ValueOrDefault(currentValue(*owner->recordSet(), keyName), QString()).toText();
     }
@@ -129,7 +129,7 @@ QString keyedFileName(const ReportJob& job, const QString& outputFileName, const
 }
 
 Status writeReportFile(const ReportJob& job, const QString& outputFileName, const QString& keyName, const StreamPtr& reportDataFile) {
-    const QString target = keyedFileName(job, outputFileName, keyName);
+    const QString target = keyedFileName(job.session.recordSets, outputFileName, keyName);
     if (outputFileName.right(3).toLower() == u"rpd"_qs) return saveStream(reportDataFile ? reportDataFile : packReport(job), target);
     const QString ending = target.right(3).toLower();
     if (ending == u"emf"_qs || ending == u"mht"_qs || ending == u"doc"_qs) return printToPageFiles(job, target);

@@ -27,7 +27,7 @@ Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange
 
 // The output file name with "_" and the key field's value before its
 // four-character extension.
-QString keyedFileName(const ReportJob& job, const QString& outputFileName, const QString& keyName);
+QString keyedFileName(const RecordSetList& recordSets, const QString& outputFileName, const QString& keyName);
 
 // Writes the report to the file `outputFileName` names (with the key's value
 // put in). `reportDataFile` is the caller's own file for the ".rpd" branch;

@@ -2,6 +2,7 @@
 
 #include "platform/registry_store.h"
 #include "report/engine/emf/virtual_printer.h"
+#include "report/engine/qt/printer_surface.h"
 #include "report/engine/qt/qt_text_metrics.h"
 
 #include <QBuffer>
@@ -33,14 +34,17 @@ const TextMetrics& SystemPrintTargets::metrics() {
 }
 
 Result<std::unique_ptr<Surface>> SystemPrintTargets::openJob(const QString& deviceName, const PrinterSettings& settings) {
-    static_cast<void>(settings);
     if (deviceName.toLower() == kVirtualPrinterName) {
         VirtualPrinter printer(RegistryStore(RegistryStore::defaultPath()), decodePicture);
         auto job = printer.startJob(metrics());
         if (!job) return fail(job.error());
         return std::unique_ptr<Surface>(std::move(job).value());
     }
-    return fail(QStringLiteral("the printer \"%1\" cannot be printed on from this process").arg(deviceName));
+    // The system's printers draw with the real fonts, which need a GUI application.
+    const auto* qtMetrics = dynamic_cast<const QtTextMetrics*>(&metrics());
+    if (!qtMetrics) return fail(QStringLiteral("printing on \"%1\" needs a GUI application in the host").arg(deviceName));
+    auto surface = std::make_unique<PrinterSurface>(*qtMetrics, deviceName, settings);
+    return std::unique_ptr<Surface>(std::move(surface));
 }
 
 }  // namespace ky

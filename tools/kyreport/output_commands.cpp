@@ -5,7 +5,10 @@
 #include "tools/kyreport/option_parser.h"
 #include "tools/kyreport/report_inputs.h"
 
+#include "platform/com_error.h"
+#include "report/api/report_output.h"
 #include "report/engine/fill/print_pages.h"
+#include "report/engine/output/page_files.h"
 #include "report/engine/page_range.h"
 #include "report/engine/qt/pdf_surface.h"
 #include "report/engine/qt/picture_surface.h"
@@ -64,7 +67,7 @@ QString keyedName(const QString& out, const QString& keyField, ReportRun& run) {
 }
 
 // Page N of several as NAME_NNN.EXT.
-QString pageFileName(const QString& out, int page) {
+QString pictureFileName(const QString& out, int page) {
     const QFileInfo file(out);
     const QString stem = out.left(out.size() - file.suffix().size() - 1);
     return QStringLiteral("%1_%2.%3").arg(stem).arg(page, 3, 10, QChar(u'0')).arg(file.suffix());
@@ -130,7 +133,7 @@ int renderPictures(ReportRun& run, const QString& out, const QString& pages, int
         const int page = wanted[i];
         const bool drawnByTheFirstRun = i == 0 && page == 1;
         if (!drawnByTheFirstRun) message = run.print(surface, {.requestedPage = page});
-        const QString path = wanted.size() == 1 ? out : pageFileName(out, page);
+        const QString path = wanted.size() == 1 ? out : pictureFileName(out, page);
         if (!message.isEmpty() || !surface.image().save(path, format)) {
             io.error(message.isEmpty() ? QStringLiteral("kyreport: cannot write %1").arg(path) : message);
             return exitFailed;
@@ -138,6 +141,31 @@ int renderPictures(ReportRun& run, const QString& out, const QString& pages, int
         io.print(path + u'\n');
         showProgress(io, static_cast<int>(i + 1), static_cast<int>(wanted.size()));
     }
+    return exitOk;
+}
+
+// EMF pages, web archives, word-processor documents and report data files
+// are written by the report object's OutPutReport, as a host has them written.
+int renderThroughReportObject(ReportRun& run, const OptionParser& options, const Output& io) {
+    RPD& report = *run.inputs.report;
+    report.setFormatXMLStream(makeStream(run.inputs.templateXml.toUtf8()));
+    const QString out = QFileInfo(options.value("--out")).absoluteFilePath();
+    report.setOutPutFileName(out);
+    report.setKeyName(options.value("--key"));
+    // The key is the current record's: the first, as for the other outputs.
+    if (const auto& main = run.data.MainRecordSet(); main->recordSet()) main->recordSet()->moveFirst();
+    const QString target = keyedFileName(run.inputs.session->recordSets, out, report.KeyName());
+    try {
+        report.OutPutReport();
+    } catch (const ComError& error) {
+        io.error(QStringLiteral("kyreport render: %1").arg(error.message()));
+        return exitFailed;
+    }
+    if (!target.endsWith(u".emf"_qs, Qt::CaseInsensitive)) {
+        io.print(target + u'\n');
+        return exitOk;
+    }
+    for (int page = 1; QFileInfo::exists(pageFileName(target, page)); ++page) io.print(pageFileName(target, page) + u'\n');
     return exitOk;
 }
 
@@ -151,14 +179,14 @@ int render(const QStringList& args, const Output& io) {
     }
     const QString suffix = QFileInfo(options.value("--out")).suffix().toLower();
     const bool picture = suffix == u"png"_qs || suffix == u"bmp"_qs;
-    if (!picture && suffix != u"pdf"_qs) {
-        const bool later = QStringList{u"emf"_qs, u"mht"_qs, u"doc"_qs, u"rpd"_qs}.contains(suffix);
-        io.error(later ? QStringLiteral("kyreport render: .%1 output is not yet supported").arg(suffix)
-                       : QStringLiteral("kyreport render: unknown output type '%1' (.pdf, .png or .bmp)").arg(suffix));
+    const bool viaReportObject = QStringList{u"emf"_qs, u"mht"_qs, u"doc"_qs, u"rpd"_qs}.contains(suffix);
+    if (!picture && !viaReportObject && suffix != u"pdf"_qs) {
+        io.error(QStringLiteral("kyreport render: unknown output type '%1' (.pdf, .png, .bmp, .emf, .mht, .doc or .rpd)").arg(suffix));
         return exitUsage;
     }
     const auto run = loadRun(options, io);
     if (!run) return exitFailed;
+    if (viaReportObject) return renderThroughReportObject(*run, options, io);
     const QString out = keyedName(options.value("--out"), options.value("--key"), *run);
     const QString pages = options.value("--pages", QStringLiteral("ALL"));
     return picture ? renderPictures(*run, out, pages, zoom, io) : renderPdf(*run, out, pages, io);
@@ -208,7 +236,9 @@ int printers(const QStringList& args, const Output& io) {
 
 std::vector<Command> outputCommands() {
     return {{QStringLiteral("render"), kRenderUsage.mid(7),
-             QStringLiteral("write a report as a PDF file or as one .png/.bmp picture per page"), render, true},
+             QStringLiteral("write a report as a PDF file, one .png/.bmp picture per page, or through the report object as "
+                            "EMF pages, a .mht web page, a .doc document or a .rpd report data file"),
+             render, true},
             {QStringLiteral("print"), kPrintUsage.mid(7), QStringLiteral("print a report on an installed printer"), print,
              true},
             {QStringLiteral("printers"), QStringLiteral("printers"),

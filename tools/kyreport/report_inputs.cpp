@@ -2,6 +2,9 @@
 
 #include "platform/com_error.h"
 #include "platform/printer_service.h"
+#include "report/api/system_print_targets.h"
+#include "report/api/system_printer_service.h"
+#include "report/engine/emf/virtual_printer_service.h"
 #include "report/data/record_set_bundle.h"
 #include "report/template/report_data_file.h"
 #include "report/template/template_document.h"
@@ -55,7 +58,9 @@ Status loadRpdData(const QString& path, ReportSession& session) {
 
 Result<ReportInputs> loadReportInputs(const QString& templatePath, const QString& jsonPath, const QString& rpdPath) {
     ReportInputs inputs;
-    inputs.report = std::make_unique<RPD>(inputs.session, std::make_shared<FixedPrinterService>(), QString());
+    // The printers a host would have: the system's and the virtual one.
+    inputs.report = std::make_unique<RPD>(inputs.session, withVirtualPrinter(std::make_shared<SystemPrinterService>()), QString());
+    inputs.report->setPrintTargets(std::make_shared<SystemPrintTargets>());
     auto xml = templateXmlOf(templatePath, *inputs.session);
     if (!xml) return fail(xml.error());
     inputs.templateXml = xml.value();
