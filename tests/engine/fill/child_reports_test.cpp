@@ -12,16 +12,16 @@ QString sevenResults() {
     return uR"([{"K":"main","P":"","D":"","U":"","L":"","F":"","R":[{"Name":"李明","Items":[)"_qs + rows + u"]}]}]"_qs;
 }
 
-ChildReportSpec itemsGrid(int direction, const QString& extra = {}) {
-    ChildReportSpec spec;
-    spec.key = u"main_Items"_qs;
-    spec.width = 6000;  // 3 columns of 2000
-    spec.height = 600;  // 2 rows of 300
-    spec.direction = direction;
-    spec.extra = extra;
-    spec.cell.textBoxes = {tag(u"Textbox"_qs, geometry(0, 0, 2000, 300) + tag(u"FontSize"_qs, u"10"_qs) +
+ChildReportLayout itemsGrid(int direction, const QString& extra = {}) {
+    ChildReportLayout layout;
+    layout.key = u"main_Items"_qs;
+    layout.width = 6000;  // 3 columns of 2000
+    layout.height = 600;  // 2 rows of 300
+    layout.direction = direction;
+    layout.extra = extra;
+    layout.cell.textBoxes = {tag(u"Textbox"_qs, geometry(0, 0, 2000, 300) + tag(u"FontSize"_qs, u"10"_qs) +
                                                   tag(u"DataField"_qs, u"Test"_qs) + tag(u"DataSourceID"_qs, u"1"_qs))};
-    return spec;
+    return layout;
 }
 
 // Where each text of the page's cells was drawn.
@@ -88,8 +88,8 @@ TEST_F(ChildReportsTest, AFlowingReportListsEveryRowOnceForEachRunOfEqualTexts) 
     ReportFixture flowing;
     flowing.loadJson(uR"([{"K":"main","P":"","D":"","U":"","L":"","F":"","R":[{"Name":"李明","Items":[
         {"Test":"A"},{"Test":"A"},{"Test":"B"},{"Test":"A"}]}]}])"_qs);
-    ChildReportSpec spec = itemsGrid(1, tag(u"IsFlowText"_qs, u"True"_qs));
-    const FilledReport filled = flowing.print(report({page(1, {.childReports = {childReport(spec)}})}));
+    ChildReportLayout layout = itemsGrid(1, tag(u"IsFlowText"_qs, u"True"_qs));
+    const FilledReport filled = flowing.print(report({page(1, {.childReports = {childReport(layout)}})}));
     ASSERT_EQ(filled.pages.size(), 1u);
     EXPECT_EQ(cellTexts(filled.pages[0]).at(0).first, u"A;B;A"_qs);
 }
@@ -99,7 +99,7 @@ TEST_F(ChildReportsTest, ARowWithANestedReportTakesTheCellsTheNestedReportNeeds)
     orders.loadJson(uR"([{"K":"main","P":"","D":"","U":"","L":"","F":"","R":[{"Name":"李明","Orders":[
         {"No":"A1","Lines":[{"Item":"a"},{"Item":"b"},{"Item":"c"}]},
         {"No":"A2","Lines":[{"Item":"d"}]}]}]}])"_qs);
-    ChildReportSpec lines;
+    ChildReportLayout lines;
     lines.key = u"main_Orders_Lines"_qs;
     lines.index = 2;
     lines.parentListName = u"C1"_qs;
@@ -110,14 +110,14 @@ TEST_F(ChildReportsTest, ARowWithANestedReportTakesTheCellsTheNestedReportNeeds)
     lines.cellWidth = 1000;
     lines.cellHeight = 300;
     lines.cell.textBoxes = {textBox(0, 0, u"Item"_qs)};
-    ChildReportSpec ordersSpec;
-    ordersSpec.key = u"main_Orders"_qs;
-    ordersSpec.width = 2000;
-    ordersSpec.height = 1500;  // five cells, one column
-    ordersSpec.direction = 2;
-    ordersSpec.cell.textBoxes = {textBox(0, 0, u"No"_qs)};
-    ordersSpec.cell.childReports = {childReport(lines)};
-    const FilledReport filled = orders.print(report({page(1, {.childReports = {childReport(ordersSpec)}})}));
+    ChildReportLayout ordersLayout;
+    ordersLayout.key = u"main_Orders"_qs;
+    ordersLayout.width = 2000;
+    ordersLayout.height = 1500;  // five cells, one column
+    ordersLayout.direction = 2;
+    ordersLayout.cell.textBoxes = {textBox(0, 0, u"No"_qs)};
+    ordersLayout.cell.childReports = {childReport(lines)};
+    const FilledReport filled = orders.print(report({page(1, {.childReports = {childReport(ordersLayout)}})}));
     ASSERT_EQ(filled.pages.size(), 1u);
     QStringList texts = textsOf(filled.pages[0]);
     // Order A1 holds three cells, one line each; A2 the fourth; the fifth has no row.
@@ -129,24 +129,24 @@ TEST_F(ChildReportsTest, AShortReportBesideALongOneStartsAgainOnEveryCopy) {
     two.loadJson(uR"([{"K":"main","P":"","D":"","U":"","L":"","F":"","R":[{"Name":"李明",
         "Short":[{"Test":"S1"}],
         "Long":[{"Test":"L1"},{"Test":"L2"},{"Test":"L3"}]}]}])"_qs);
-    ChildReportSpec shortSpec = itemsGrid(1);
-    shortSpec.key = u"main_Short"_qs;
-    shortSpec.width = 2000;
-    shortSpec.height = 300;
-    ChildReportSpec longSpec = shortSpec;
-    longSpec.key = u"main_Long"_qs;
-    longSpec.index = 2;
-    longSpec.top = 4000;
-    const FilledReport filled = two.print(report({page(1, {.childReports = {childReport(shortSpec), childReport(longSpec)}})}));
+    ChildReportLayout shortLayout = itemsGrid(1);
+    shortLayout.key = u"main_Short"_qs;
+    shortLayout.width = 2000;
+    shortLayout.height = 300;
+    ChildReportLayout longLayout = shortLayout;
+    longLayout.key = u"main_Long"_qs;
+    longLayout.index = 2;
+    longLayout.top = 4000;
+    const FilledReport filled = two.print(report({page(1, {.childReports = {childReport(shortLayout), childReport(longLayout)}})}));
     ASSERT_EQ(filled.pages.size(), 3u);
     for (int copy = 0; copy < 3; ++copy)
         EXPECT_EQ(textsOf(filled.pages[copy]), (QStringList{u"S1"_qs, u"L"_qs + QString::number(copy + 1)})) << copy;
 }
 
 TEST_F(ChildReportsTest, AMainAreaThatDoesNotFitItsFrameCountsAndDrawsNothing) {
-    ChildReportSpec spec = itemsGrid(1);
-    spec.cellWidth = 9000;  // wider than the frame
-    const FilledReport filled = fixture.print(report({page(1, {.childReports = {childReport(spec)}})}));
+    ChildReportLayout layout = itemsGrid(1);
+    layout.cellWidth = 9000;  // wider than the frame
+    const FilledReport filled = fixture.print(report({page(1, {.childReports = {childReport(layout)}})}));
     EXPECT_TRUE(filled.message.isEmpty());
     EXPECT_EQ(filled.totalPages, 1);
     ASSERT_EQ(filled.pages.size(), 1u);
@@ -154,9 +154,9 @@ TEST_F(ChildReportsTest, AMainAreaThatDoesNotFitItsFrameCountsAndDrawsNothing) {
 }
 
 TEST_F(ChildReportsTest, AChildKeyThatNamesNoRecordSetDrawsNothing) {
-    ChildReportSpec spec = itemsGrid(1);
-    spec.key = u"nothing"_qs;
-    const FilledReport filled = fixture.print(report({page(1, {.childReports = {childReport(spec)}})}));
+    ChildReportLayout layout = itemsGrid(1);
+    layout.key = u"nothing"_qs;
+    const FilledReport filled = fixture.print(report({page(1, {.childReports = {childReport(layout)}})}));
     EXPECT_EQ(filled.totalPages, 1);
     EXPECT_TRUE(cellTexts(filled.pages[0]).empty());
 }

@@ -115,7 +115,7 @@ inline QString controls(const ControlLists& lists) {
                                    tag(u"ChildReports"_qs, lists.childReports.join(QString())));
 }
 
-struct ChildReportSpec {
+struct ChildReportLayout {
     QString key;
     int left = 0, top = 3000, width = 6000, height = 600;
     int cellWidth = 2000, cellHeight = 300;
@@ -126,14 +126,14 @@ struct ChildReportSpec {
     QString parentListName = QStringLiteral("Pic_Page");
 };
 
-inline QString childReport(const ChildReportSpec& spec) {
+inline QString childReport(const ChildReportLayout& layout) {
     return tag(u"ChildReport"_qs,
-               tag(u"ChildReportIndex"_qs, QString::number(spec.index)) + geometry(spec.left, spec.top, spec.width, spec.height) +
-                   tag(u"LieYinFangXiang"_qs, QString::number(spec.direction)) + tag(u"ChildRecordSetIndex"_qs, spec.key) +
-                   tag(u"ListName"_qs, u"C"_qs + QString::number(spec.index)) +
-                   tag(u"ParentListName"_qs, spec.parentListName) + spec.extra +
-                   tag(u"ChildMain"_qs, tag(u"Width"_qs, QString::number(spec.cellWidth)) +
-                                            tag(u"Height"_qs, QString::number(spec.cellHeight)) + controls(spec.cell)));
+               tag(u"ChildReportIndex"_qs, QString::number(layout.index)) + geometry(layout.left, layout.top, layout.width, layout.height) +
+                   tag(u"LieYinFangXiang"_qs, QString::number(layout.direction)) + tag(u"ChildRecordSetIndex"_qs, layout.key) +
+                   tag(u"ListName"_qs, u"C"_qs + QString::number(layout.index)) +
+                   tag(u"ParentListName"_qs, layout.parentListName) + layout.extra +
+                   tag(u"ChildMain"_qs, tag(u"Width"_qs, QString::number(layout.cellWidth)) +
+                                            tag(u"Height"_qs, QString::number(layout.cellHeight)) + controls(layout.cell)));
 }
 
 // An A4 portrait page without margins.
