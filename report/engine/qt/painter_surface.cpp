@@ -59,9 +59,9 @@ void PainterSurface::printText(QPointF at, const QString& text, int color) {
 }
 
 // No clipping: a line wider than the rectangle runs over it, as the device
-// text call draws it. The rectangle is usually the measured one, whose width
-// is a sum of the same advances added in another order: the tolerance keeps
-// rounding from breaking a line that measured as one.
+// text call draws it. The rectangle is usually the measured one, moved by
+// the alignment arithmetic, so its width can come back a rounding off: the
+// tolerance keeps that from breaking a line that measured as one.
 void PainterSurface::drawText(const QRectF& rect, const QString& text, const SurfaceFont& font, const TextFormat& format,
                               int color) {
     constexpr double kRelativeTolerance = 1e-9;

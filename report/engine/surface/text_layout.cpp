@@ -51,10 +51,13 @@ public:
             }
             const double pieceWidth = width(piece);
             const double blanksWidth = blanks_.isEmpty() ? 0 : width(blanks_);
-            if (line_.isEmpty() || lineWidth_ + blanksWidth + pieceWidth <= maxWidth_) {
+            // One sum for the test and the line, so that a line measured as fitting
+            // is laid out the same way again (floating point is not associative).
+            const double widened = lineWidth_ + (blanksWidth + pieceWidth);
+            if (line_.isEmpty() || widened <= maxWidth_) {
                 line_ += blanks_;
                 line_ += piece;
-                lineWidth_ += blanksWidth + pieceWidth;
+                lineWidth_ = widened;
             } else {
                 finishLine();
                 line_ = piece.toString();
