@@ -13,7 +13,7 @@ QString programFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).can
 }  // namespace
 
 QString projectFontsFile() {
-    const QString installed = QDir::cleanPath(programFolder() + u"/../share/kyreport/fonts/kyreport-fonts.conf"_qs);
+    const QString installed = QDir::cleanPath(programFolder() + u"/../share/kyreport/kyreport-fonts.conf"_qs);
     for (const QString& candidate : {installed, QStringLiteral(KY_SOURCE_FONTS_FILE)})
         if (QFileInfo::exists(candidate)) return candidate;
     return {};
