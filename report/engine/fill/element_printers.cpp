@@ -26,7 +26,7 @@ QByteArray fieldBytes(const RpdRecordSetPtr& entry, const QString& field) {
 }  // namespace
 
 void PrintImages(FillContext& context, pugi::xml_node controls, const RpdRecordSetPtr& records, QPointF origin) {
-    forEachRecord(controls, "Images", [&](const ElementRecord& image) {
+    forEachRecord(context.records, controls, "Images", [&](const ElementRecord& image) {
         QByteArray picture = image.bytes("PicStm");
         if (picture.isEmpty()) {
             const QString field = image.text("DataField").trimmed();
@@ -39,8 +39,7 @@ void PrintImages(FillContext& context, pugi::xml_node controls, const RpdRecordS
     });
 }
 
-bool checkBoxState(const FillContext& context, pugi::xml_node node, const RpdRecordSetPtr& records, int page) {
-    const ElementRecord check(node);
+bool checkBoxState(const FillContext& context, const ElementRecord& check, const RpdRecordSetPtr& records, int page) {
     RpdRecordSetPtr source = boundRecordSet(context, check, records);
     if (atEnd(source)) return false;
     const QString field = check.text("DataField").trimmed();
@@ -56,11 +55,11 @@ bool checkBoxState(const FillContext& context, pugi::xml_node node, const RpdRec
 }
 
 void PrintChecks(FillContext& context, pugi::xml_node controls, const RpdRecordSetPtr& records, QPointF origin, int page) {
-    forEachRecord(controls, "Checks", [&](const ElementRecord& check) {
+    forEachRecord(context.records, controls, "Checks", [&](const ElementRecord& check) {
         CheckBoxDraw draw;
         draw.box = check.rect(origin);
         draw.font = check.font(context.zoom);
-        draw.checked = checkBoxState(context, check.node(), records, page);
+        draw.checked = checkBoxState(context, check, records, page);
         draw.caption = check.text("Caption");
         draw.alignment = check.integer("Alignment");
         draw.markOnLeft = check.flag("ZDuiQi", true);
@@ -73,7 +72,7 @@ void PrintChecks(FillContext& context, pugi::xml_node controls, const RpdRecordS
 }
 
 void PrintBoxes(FillContext& context, pugi::xml_node controls, QPointF origin) {
-    forEachRecord(controls, "Boxs", [&](const ElementRecord& box) {
+    forEachRecord(context.records, controls, "Boxs", [&](const ElementRecord& box) {
         BoxDraw draw;
         draw.box = box.rect(origin);
         draw.borderWidth = box.integer("BorderWidth", 1);
@@ -96,13 +95,13 @@ void PrintBoxes(FillContext& context, pugi::xml_node controls, QPointF origin) {
 }
 
 void PrintLines(FillContext& context, pugi::xml_node controls, QPointF origin) {
-    forEachRecord(controls, "Lines", [&](const ElementRecord& line) {
+    forEachRecord(context.records, controls, "Lines", [&](const ElementRecord& line) {
         DrawLine(context.target, {line.rect(origin), line.integer("Xiexian"), context.lineWidth, line.integer("BorderColor"), context.zoom});
     });
 }
 
 void PrintLabels(FillContext& context, pugi::xml_node controls, QPointF origin) {
-    forEachRecord(controls, "Labels", [&](const ElementRecord& label) {
+    forEachRecord(context.records, controls, "Labels", [&](const ElementRecord& label) {
         LabelDraw draw;
         draw.box = label.rect(origin);
         draw.font = label.font(context.zoom);

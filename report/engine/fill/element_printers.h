@@ -21,6 +21,6 @@ void PrintLabels(FillContext& context, pugi::xml_node controls, QPointF origin);
 void PrintBackground(FillContext& context, pugi::xml_node page, QPointF origin);
 
 // Whether a check box is ticked for the current record.
-bool checkBoxState(const FillContext& context, pugi::xml_node check, const RpdRecordSetPtr& records, int page);
+bool checkBoxState(const FillContext& context, const ElementRecord& check, const RpdRecordSetPtr& records, int page);
 
 }  // namespace ky

@@ -4,13 +4,36 @@
 #include "report/template/value_text.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace ky {
 
-QString ElementRecord::text(const char* tag, const QString& fallback) const { return GetChildText(node_, tag, fallback); }
+const QString* RecordTexts::find(const char* tag) const {
+    for (const auto& [name, text] : texts)
+        if (std::strcmp(name.constData(), tag) == 0) return &text;  // most differ at the first character
+    return nullptr;
+}
+
+const RecordTexts& RecordCache::of(pugi::xml_node node) {
+    auto found = byNode_.constFind(node.internal_object());
+    if (found == byNode_.constEnd()) {
+        auto texts = std::make_shared<RecordTexts>();
+        // The first child of a name counts, as a lookup by name finds it.
+        for (pugi::xml_node child : node.children())
+            if (!texts->find(child.name())) texts->texts.emplace_back(QByteArray(child.name()), QString::fromUtf8(child.child_value()));
+        found = byNode_.insert(node.internal_object(), std::move(texts));
+    }
+    return **found;
+}
+
+QString ElementRecord::text(const char* tag, const QString& fallback) const {
+    if (!texts_) return GetChildText(node_, tag, fallback);
+    const QString* text = texts_->find(tag);
+    return text ? *text : fallback;
+}
 
 double ElementRecord::number(const char* tag, double fallback) const {
-    if (!node_.child(tag)) return fallback;
+    if (texts_ ? !texts_->find(tag) : !node_.child(tag)) return fallback;
     const double value = readNumber(text(tag));
     return std::isfinite(value) ? value : fallback;
 }
@@ -21,11 +44,15 @@ int ElementRecord::integer(const char* tag, int fallback) const {
 }
 
 bool ElementRecord::flag(const char* tag, bool fallback) const {
-    if (!node_.child(tag)) return fallback;
+    if (texts_ ? !texts_->find(tag) : !node_.child(tag)) return fallback;
     return readFlag(text(tag)).value_or(fallback);
 }
 
 QByteArray ElementRecord::bytes(const char* tag) const {
+    if (texts_) {
+        const QString* text = texts_->find(tag);
+        if (!text || text->trimmed().isEmpty()) return {};  // most pictures are empty elements
+    }
     auto stream = GetChildStream(node_, QString::fromLatin1(tag));
     if (!stream || !stream.value()) return {};
     return stream.value()->bytes();

@@ -6,17 +6,38 @@
 #include "report/engine/surface/surface_font.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <pugixml.hpp>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 namespace ky {
+
+// An element's child texts read once: a template's cells are drawn for every
+// row, and each property lookup would otherwise walk the element's children.
+struct RecordTexts {
+    std::vector<std::pair<QByteArray, QString>> texts;  // the first child of each name
+    const QString* find(const char* tag) const;
+};
+
+// The texts of every element drawn during one run, by node.
+class RecordCache {
+public:
+    const RecordTexts& of(pugi::xml_node node);
+
+private:
+    QHash<const void*, std::shared_ptr<const RecordTexts>> byNode_;
+};
 
 class ElementRecord {
 public:
-    explicit ElementRecord(pugi::xml_node node) : node_(node) {}
+    explicit ElementRecord(pugi::xml_node node, const RecordTexts* texts = nullptr) : node_(node), texts_(texts) {}
 
     pugi::xml_node node() const { return node_; }
     QString text(const char* tag, const QString& fallback = {}) const;
@@ -36,13 +57,14 @@ public:
 
 private:
     pugi::xml_node node_;
+    const RecordTexts* texts_;
 };
 
 // The children of `container`'s collection (for example "TextBoxs") that are
 // records of one kind (for example "Textbox"), in document order.
 template <class Visit>
-void forEachRecord(pugi::xml_node container, const char* collection, Visit visit) {
-    for (pugi::xml_node node : container.child(collection).children()) visit(ElementRecord(node));
+void forEachRecord(RecordCache& cache, pugi::xml_node container, const char* collection, Visit visit) {
+    for (pugi::xml_node node : container.child(collection).children()) visit(ElementRecord(node, &cache.of(node)));
 }
 
 }  // namespace ky

@@ -4,6 +4,7 @@
 // moved flags, and the report-wide settings.
 
 #include "report/engine/expression/expression_evaluator.h"
+#include "report/engine/fill/element_record.h"
 #include "report/engine/fill/report_data.h"
 #include "report/engine/surface/surface.h"
 
@@ -37,6 +38,7 @@ struct FillContext {
     // Grand totals by child key and filter: every copy of a page sums the
     // same rows, so a long report sums them once.
     QHash<QString, QHash<QString, double>> grandTotalsByFilter = {};
+    RecordCache records = {};
 };
 
 // A record set that is missing, or stands after its last row.

@@ -108,9 +108,8 @@ QString noDataText(const QString& noDataRP) {
     return trimmed.isEmpty() || trimmed == QStringLiteral("未定义") ? QStringLiteral("/") : noDataRP;
 }
 
-TextBoxText textBoxText(const FillContext& context, pugi::xml_node node, const RpdRecordSetPtr& containerRecords,
+TextBoxText textBoxText(const FillContext& context, const ElementRecord& textBox, const RpdRecordSetPtr& containerRecords,
                         const TotalsPair& totals, const TextBoxPass& pass) {
-    const ElementRecord textBox(node);
     const RpdRecordSetPtr records =
         textBox.number("DataSourceID") == 0 ? context.data.MainRecordSet() : containerRecords;
     if (pass.listMode && records && records->recordSet() && records->recordSet()->recordCount() > 0)
@@ -121,8 +120,8 @@ TextBoxText textBoxText(const FillContext& context, pugi::xml_node node, const R
 
 void PrintTextBoxes(FillContext& context, pugi::xml_node controls, const RpdRecordSetPtr& records, const TotalsPair& totals,
                     const TextBoxPass& pass) {
-    forEachRecord(controls, "TextBoxs", [&](const ElementRecord& textBox) {
-        TextBoxText shown = textBoxText(context, textBox.node(), records, totals, pass);
+    forEachRecord(context.records, controls, "TextBoxs", [&](const ElementRecord& textBox) {
+        TextBoxText shown = textBoxText(context, textBox, records, totals, pass);
         int color = textBox.integer("ForeColor");
         if (isErrorText(shown.value)) {
             // Errors show in red on screen and print as nothing.

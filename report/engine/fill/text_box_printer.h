@@ -27,7 +27,7 @@ struct TextBoxText {
     QString suffix;
     bool numeric = true;
 };
-TextBoxText textBoxText(const FillContext& context, pugi::xml_node textBox, const RpdRecordSetPtr& records,
+TextBoxText textBoxText(const FillContext& context, const ElementRecord& textBox, const RpdRecordSetPtr& records,
                         const TotalsPair& totals, const TextBoxPass& pass);
 
 // The text where there is no data: NoDataRP, or "/" when it is blank or "未定义".
