@@ -9,9 +9,7 @@
 #include "report/template/report_data_file.h"
 #include "report/template/xml_document.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QThread>
 
 #include <tuple>
 
@@ -89,14 +87,7 @@ Status printToPageFiles(const ReportJob& job, const QString& target) {
     if (!pages) return fail(pages.error());
 
     // The last page's file says the printer is done; it is read again below.
-    const QString lastPage = pageFileName(pageBase, pages.value());
-    const auto deadline = std::chrono::steady_clock::now() + job.wait.limit;
-    while (!QFile::exists(lastPage)) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return fail(QStringLiteral("the virtual printer wrote no %1 within the time allowed").arg(lastPage));
-        if (job.wait.idle) job.wait.idle();
-        QThread::msleep(static_cast<unsigned long>(job.wait.poll.count()));
-    }
+    if (Status written = waitForPageFile(pageFileName(pageBase, pages.value()), job.wait); !written) return written;
     if (target.endsWith(u"mht"_qs, Qt::CaseInsensitive))
         return WriteWebArchive({target, pages.value(), job.engine.applicationTitle(), QDateTime::currentDateTime(), job.wait});
     if (target.endsWith(u"doc"_qs, Qt::CaseInsensitive))

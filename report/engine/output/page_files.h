@@ -23,6 +23,9 @@ struct PageWait {
     std::function<void()> idle;
 };
 
+// Waits until the file exists; an error naming it when the limit passes first.
+Status waitForPageFile(const QString& path, const PageWait& wait);
+
 // The page file's bytes once it exists and can be read, and the file
 // deleted; an error naming the file when the limit passes first.
 Result<QByteArray> takePageFile(const QString& path, const PageWait& wait);
