@@ -102,13 +102,12 @@ void EmfSurface::drawLines(QPointF topLeft, double boxWidth, const std::vector<T
 }
 
 void EmfSurface::printText(QPointF at, const QString& text, int color) {
-    const auto lines = layoutText(text, std::numeric_limits<double>::infinity(), metrics(), font(), {.wordBreak = false});
-    drawLines(at, 0, lines, font(), TextAlignment::Left, color);
+    drawLines(at, 0, unwrapped(text, font()), font(), TextAlignment::Left, color);
 }
 
 void EmfSurface::drawText(const QRectF& rect, const QString& text, const SurfaceFont& font, const TextFormat& format,
                           int color) {
-    drawLines(rect.topLeft(), rect.width(), layoutText(text, rect.width(), metrics(), font, format.layout), font,
+    drawLines(rect.topLeft(), rect.width(), layout(text, rect.width(), font, format.layout), font,
               format.alignment, color);
 }
 

@@ -8,9 +8,9 @@
 
 namespace ky {
 
-const QString* RecordTexts::find(const char* tag) const {
-    for (const auto& [name, text] : texts)
-        if (std::strcmp(name.constData(), tag) == 0) return &text;  // most differ at the first character
+const RecordTexts::Entry* RecordTexts::find(const char* tag) const {
+    for (const Entry& entry : texts)
+        if (std::strcmp(entry.name.constData(), tag) == 0) return &entry;  // most differ at the first character
     return nullptr;
 }
 
@@ -20,7 +20,7 @@ const RecordTexts& RecordCache::of(pugi::xml_node node) {
         auto texts = std::make_shared<RecordTexts>();
         // The first child of a name counts, as a lookup by name finds it.
         for (pugi::xml_node child : node.children())
-            if (!texts->find(child.name())) texts->texts.emplace_back(QByteArray(child.name()), QString::fromUtf8(child.child_value()));
+            if (!texts->find(child.name())) texts->texts.push_back({QByteArray(child.name()), QString::fromUtf8(child.child_value()), std::nullopt});
         found = byNode_.insert(node.internal_object(), std::move(texts));
     }
     return **found;
@@ -28,13 +28,21 @@ const RecordTexts& RecordCache::of(pugi::xml_node node) {
 
 QString ElementRecord::text(const char* tag, const QString& fallback) const {
     if (!texts_) return GetChildText(node_, tag, fallback);
-    const QString* text = texts_->find(tag);
-    return text ? *text : fallback;
+    const RecordTexts::Entry* entry = texts_->find(tag);
+    return entry ? entry->text : fallback;
 }
 
 double ElementRecord::number(const char* tag, double fallback) const {
-    if (texts_ ? !texts_->find(tag) : !node_.child(tag)) return fallback;
-    const double value = readNumber(text(tag));
+    double value = 0;
+    if (texts_) {
+        const RecordTexts::Entry* entry = texts_->find(tag);
+        if (!entry) return fallback;
+        if (!entry->number) entry->number = readNumber(entry->text);
+        value = *entry->number;
+    } else {
+        if (!node_.child(tag)) return fallback;
+        value = readNumber(text(tag));
+    }
     return std::isfinite(value) ? value : fallback;
 }
 
@@ -50,8 +58,8 @@ bool ElementRecord::flag(const char* tag, bool fallback) const {
 
 QByteArray ElementRecord::bytes(const char* tag) const {
     if (texts_) {
-        const QString* text = texts_->find(tag);
-        if (!text || text->trimmed().isEmpty()) return {};  // most pictures are empty elements
+        const RecordTexts::Entry* entry = texts_->find(tag);
+        if (!entry || entry->text.trimmed().isEmpty()) return {};  // most pictures are empty elements
     }
     auto stream = GetChildStream(node_, QString::fromLatin1(tag));
     if (!stream || !stream.value()) return {};

@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,8 +23,15 @@ namespace ky {
 // An element's child texts read once: a template's cells are drawn for every
 // row, and each property lookup would otherwise walk the element's children.
 struct RecordTexts {
-    std::vector<std::pair<QByteArray, QString>> texts;  // the first child of each name
-    const QString* find(const char* tag) const;
+    struct Entry {
+        QByteArray name;
+        QString text;
+        // The text read as a number, on first use: positions and sizes are
+        // asked for every cell drawn.
+        mutable std::optional<double> number;
+    };
+    std::vector<Entry> texts;  // the first child of each name
+    const Entry* find(const char* tag) const;
 };
 
 // The texts of every element drawn during one run, by node.

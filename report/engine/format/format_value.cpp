@@ -37,9 +37,10 @@ std::optional<QString> displayText(const Value& value, const FormatOptions& o) {
 
     const auto number = o.numeric ? readNumericText(s) : std::nullopt;
     if (!number) {
-        const bool isDate = value.get<OleDate>() || readDate(s);
-        if (isDate && o.Format == formatkind::LongDate) return formatWithPattern(Value(s), u"yyyy\\年mm\\月dd\\日");
-        if (isDate && o.Format == formatkind::ShortDate) return formatWithPattern(Value(s), u"yyyy\\-mm\\-dd");
+        // Reading a text as a date is costly: only the date formats ask.
+        const bool dateFormat = o.Format == formatkind::LongDate || o.Format == formatkind::ShortDate;
+        if (dateFormat && (value.get<OleDate>() || readDate(s)))
+            return formatWithPattern(Value(s), o.Format == formatkind::LongDate ? u"yyyy\\年mm\\月dd\\日" : u"yyyy\\-mm\\-dd");
         if (o.Format == formatkind::Custom) return formatWithPattern(Value(s), o.CusFormat);
         return s;
     }

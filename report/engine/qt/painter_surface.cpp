@@ -52,8 +52,7 @@ void PainterSurface::drawLineOfText(QPointF at, const QString& line, const Surfa
 
 void PainterSurface::printText(QPointF at, const QString& text, int color) {
     const double lineHeight = metrics().lineHeight(font());
-    const auto lines =
-        layoutText(text, std::numeric_limits<double>::infinity(), metrics(), font(), {.wordBreak = false});
+    const auto lines = unwrapped(text, font());
     for (std::size_t i = 0; i < lines.size(); ++i)
         drawLineOfText(at + QPointF(0, static_cast<double>(i) * lineHeight), lines[i].text, font(), color);
 }
@@ -67,7 +66,7 @@ void PainterSurface::drawText(const QRectF& rect, const QString& text, const Sur
     constexpr double kRelativeTolerance = 1e-9;
     const double lineHeight = metrics().lineHeight(font);
     const double width = rect.width() + std::abs(rect.width()) * kRelativeTolerance + kRelativeTolerance;
-    const auto lines = layoutText(text, width, metrics(), font, format.layout);
+    const auto lines = layout(text, width, font, format.layout);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         double x = rect.left();
         if (format.alignment == TextAlignment::Right) x = rect.right() - lines[i].width;

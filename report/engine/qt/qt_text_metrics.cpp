@@ -33,13 +33,13 @@ QFont QtTextMetrics::referenceFaceOf(const SurfaceFont& font) const {
 
 double QtTextMetrics::width(QStringView text, const SurfaceFont& font) const {
     Face& face = faceOf(font);
-    const QString piece = text.toString();
-    auto found = face.advances.constFind(piece);
-    if (found == face.advances.constEnd()) {
+    auto found = face.advances.find(text);
+    if (found == face.advances.end()) {
         if (face.advances.size() >= kMaxAdvances) face.advances.clear();
-        found = face.advances.insert(piece, face.metrics.horizontalAdvance(piece));
+        const QString piece = text.toString();
+        found = face.advances.emplace(piece, face.metrics.horizontalAdvance(piece)).first;
     }
-    return *found * scale(font);
+    return found->second * scale(font);
 }
 
 double QtTextMetrics::ascent(const SurfaceFont& font) const { return faceOf(font).metrics.ascent() * scale(font); }

@@ -9,7 +9,9 @@
 #include <QFontMetricsF>
 #include <QHash>
 
+#include <functional>
 #include <memory>
+#include <unordered_map>
 
 namespace ky {
 
@@ -36,6 +38,10 @@ public:
     double lineHeight(const SurfaceFont& font) const override;
 
 private:
+    struct PieceHash {
+        using is_transparent = void;
+        std::size_t operator()(QStringView piece) const noexcept { return qHash(piece); }
+    };
     // A face at the reference size and the advances measured in it so far:
     // layout measures the same words and characters over and over, and each
     // measurement loads glyphs.
@@ -43,10 +49,11 @@ private:
         explicit Face(const QFont& reference) : font(reference), metrics(reference) {}
         QFont font;
         QFontMetricsF metrics;
-        QHash<QString, double> advances;  // reference pixels
+        // Reference pixels; looked up by the piece itself, with no copy made.
+        std::unordered_map<QString, double, PieceHash, std::equal_to<>> advances;
     };
     // Enough for the words of long reports; beyond it the advances start over.
-    static constexpr qsizetype kMaxAdvances = 200000;
+    static constexpr std::size_t kMaxAdvances = 200000;
 
     Face& faceOf(const SurfaceFont& font) const;
     mutable QHash<QString, std::shared_ptr<Face>> cache_;

@@ -1,32 +1,23 @@
 #include "report/engine/surface/surface.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace ky {
 
-namespace {
-
-std::vector<TextLine> unwrapped(QStringView text, const TextMetrics& metrics, const SurfaceFont& font) {
-    return layoutText(text.toString(), std::numeric_limits<double>::infinity(), metrics, font, {.wordBreak = false});
-}
-
-}  // namespace
-
 double Surface::textWidth(QStringView text) const {
     double widest = 0;
-    for (const TextLine& line : unwrapped(text, metrics_, font_)) widest = std::max(widest, line.width);
+    for (const TextLine& line : unwrapped(text.toString(), font_)) widest = std::max(widest, line.width);
     return widest;
 }
 
 double Surface::textHeight(QStringView text) const {
     // An empty text is as high as one line, as the target measures it.
-    const auto lines = std::max<std::size_t>(1, unwrapped(text, metrics_, font_).size());
+    const auto lines = std::max<std::size_t>(1, unwrapped(text.toString(), font_).size());
     return static_cast<double>(lines) * metrics_.lineHeight(font_);
 }
 
 QRectF Surface::measureText(const QRectF& rect, const QString& text, const SurfaceFont& font, const TextFormat& format) const {
-    const auto lines = layoutText(text, rect.width(), metrics_, font, format.layout);
+    const auto lines = layout(text, rect.width(), font, format.layout);
     double widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
     const double width = lines.size() == 1 ? widest : std::max(rect.width(), widest);

@@ -15,7 +15,9 @@
 #include <QSizeF>
 #include <QString>
 
+#include <limits>
 #include <optional>
+#include <vector>
 
 namespace ky {
 
@@ -80,9 +82,22 @@ public:
     virtual std::optional<QSizeF> pictureSize(const QByteArray& bytes) const = 0;
     virtual void drawQrCode(const QString& text, const QRectF& square, const QByteArray& icon, int iconPercent) = 0;
 
+protected:
+    // Text broken into lines in the measuring metrics; one text laid out
+    // again, as measuring and drawing a text box do, is laid out once.
+    std::vector<TextLine> layout(const QString& text, double maxWidth, const SurfaceFont& font,
+                                 const TextLayoutOptions& options) const {
+        return layouts_.lines(text, maxWidth, metrics_, font, options);
+    }
+    // One line per line break, as text at a point is drawn.
+    std::vector<TextLine> unwrapped(const QString& text, const SurfaceFont& font) const {
+        return layout(text, std::numeric_limits<double>::infinity(), font, {.wordBreak = false});
+    }
+
 private:
     const TextMetrics& metrics_;
     SurfaceFont font_;
+    mutable TextLayoutMemo layouts_;
 };
 
 }  // namespace ky

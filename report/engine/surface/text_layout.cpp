@@ -1,5 +1,7 @@
 #include "report/engine/surface/text_layout.h"
 
+#include <algorithm>
+
 namespace ky {
 
 namespace {
@@ -30,8 +32,8 @@ qsizetype pieceEnd(QStringView text, qsizetype start) {
 class LineBreaker {
 public:
     LineBreaker(double maxWidth, const TextMetrics& metrics, const SurfaceFont& font, const TextLayoutOptions& options,
-                std::vector<TextLine>& lines)
-        : maxWidth_(maxWidth), metrics_(metrics), font_(font), options_(options), lines_(lines) {}
+                TextLayout& layout)
+        : maxWidth_(maxWidth), metrics_(metrics), font_(font), options_(options), layout_(layout), lines_(layout.lines) {}
 
     void paragraph(QStringView text) {
         if (!options_.wordBreak) {
@@ -54,6 +56,7 @@ public:
             // One sum for the test and the line, so that a line measured as fitting
             // is laid out the same way again (floating point is not associative).
             const double widened = lineWidth_ + (blanksWidth + pieceWidth);
+            if (!line_.isEmpty()) decided(widened, widened <= maxWidth_);
             if (line_.isEmpty() || widened <= maxWidth_) {
                 line_ += blanks_;
                 line_ += piece;
@@ -64,13 +67,22 @@ public:
                 lineWidth_ = pieceWidth;
             }
             blanks_.clear();
-            if (options_.editControl && lineWidth_ > maxWidth_) splitTooWide();
+            if (options_.editControl) {
+                decided(lineWidth_, lineWidth_ <= maxWidth_);
+                if (lineWidth_ > maxWidth_) splitTooWide();
+            }
         }
         finishLine();
     }
 
 private:
     double width(QStringView text) const { return metrics_.width(text, font_); }
+
+    // Narrows the widths the lines hold for by one comparison with the line's width.
+    void decided(double sum, bool kept) {
+        if (kept) layout_.holdsFrom = std::max(layout_.holdsFrom, sum);
+        else layout_.breaksFrom = std::min(layout_.breaksFrom, sum);
+    }
 
     void finishLine() {
         lines_.push_back({line_, lineWidth_});
@@ -91,6 +103,7 @@ private:
             const qsizetype size = rest[i].isHighSurrogate() && i + 1 < rest.size() ? 2 : 1;
             const QStringView character = QStringView(rest).sliced(i, size);
             const double characterWidth = width(character);
+            if (!current.isEmpty()) decided(currentWidth + characterWidth, currentWidth + characterWidth <= maxWidth_);
             if (!current.isEmpty() && currentWidth + characterWidth > maxWidth_) {
                 lines_.push_back({current, currentWidth});
                 current.clear();
@@ -108,6 +121,7 @@ private:
     const TextMetrics& metrics_;
     const SurfaceFont& font_;
     const TextLayoutOptions& options_;
+    TextLayout& layout_;
     std::vector<TextLine>& lines_;
     QString line_, blanks_;
     double lineWidth_ = 0;
@@ -115,11 +129,11 @@ private:
 
 }  // namespace
 
-std::vector<TextLine> layoutText(const QString& text, double maxWidth, const TextMetrics& metrics, const SurfaceFont& font,
-                                 const TextLayoutOptions& options) {
-    std::vector<TextLine> lines;
-    if (text.isEmpty()) return lines;
-    LineBreaker breaker(maxWidth, metrics, font, options, lines);
+TextLayout layoutText(const QString& text, double maxWidth, const TextMetrics& metrics, const SurfaceFont& font,
+                      const TextLayoutOptions& options) {
+    TextLayout layout;
+    if (text.isEmpty()) return layout;
+    LineBreaker breaker(maxWidth, metrics, font, options, layout);
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
@@ -127,7 +141,21 @@ std::vector<TextLine> layoutText(const QString& text, double maxWidth, const Tex
         if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    return lines;
+    return layout;
+}
+
+std::vector<TextLine> TextLayoutMemo::lines(const QString& text, double maxWidth, const TextMetrics& metrics,
+                                            const SurfaceFont& font, const TextLayoutOptions& options) {
+    const bool same = metrics_ == &metrics && layout_.holdsFor(maxWidth) && options_ == options && font_ == font &&
+                      text_ == text;
+    if (!same) {
+        layout_ = layoutText(text, maxWidth, metrics, font, options);
+        metrics_ = &metrics;
+        text_ = text;
+        font_ = font;
+        options_ = options;
+    }
+    return layout_.lines;
 }
 
 }  // namespace ky

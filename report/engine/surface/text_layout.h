@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 namespace ky {
@@ -15,6 +16,7 @@ namespace ky {
 struct TextLayoutOptions {
     bool wordBreak = true;
     bool editControl = false;
+    friend bool operator==(const TextLayoutOptions&, const TextLayoutOptions&) = default;
 };
 
 struct TextLine {
@@ -22,7 +24,34 @@ struct TextLine {
     double width = 0;
 };
 
-std::vector<TextLine> layoutText(const QString& text, double maxWidth, const TextMetrics& metrics, const SurfaceFont& font,
-                                 const TextLayoutOptions& options);
+// The lines, and the widths for which breaking the same text would give the
+// same lines: every break decision compares a sum of widths with the line's
+// width, so the lines hold from the largest sum kept to the smallest sum
+// that broke.
+struct TextLayout {
+    std::vector<TextLine> lines;
+    double holdsFrom = -std::numeric_limits<double>::infinity();
+    double breaksFrom = std::numeric_limits<double>::infinity();
+    bool holdsFor(double maxWidth) const { return holdsFrom <= maxWidth && maxWidth < breaksFrom; }
+};
+
+TextLayout layoutText(const QString& text, double maxWidth, const TextMetrics& metrics, const SurfaceFont& font,
+                      const TextLayoutOptions& options);
+
+// The last layout made, given again while the text, font and options are the
+// same and the width gives the same lines: a text box is measured to fit,
+// measured to place, then drawn, all with one layout.
+class TextLayoutMemo {
+public:
+    std::vector<TextLine> lines(const QString& text, double maxWidth, const TextMetrics& metrics, const SurfaceFont& font,
+                                const TextLayoutOptions& options);
+
+private:
+    const TextMetrics* metrics_ = nullptr;
+    QString text_;
+    SurfaceFont font_;
+    TextLayoutOptions options_;
+    TextLayout layout_;
+};
 
 }  // namespace ky

@@ -26,7 +26,7 @@ TEST_P(LayoutText, BreaksLikeTheDeviceTextCall) {
     SCOPED_TRACE(c.why);
     const FixedTextMetrics metrics;
     QStringList lines;
-    for (const TextLine& line : layoutText(QString::fromUtf16(c.text), c.width, metrics, kFont, c.options)) {
+    for (const TextLine& line : layoutText(QString::fromUtf16(c.text), c.width, metrics, kFont, c.options).lines) {
         lines << line.text;
         EXPECT_DOUBLE_EQ(line.width, metrics.width(line.text, kFont));
     }
@@ -60,6 +60,61 @@ TEST(MeasureText, OneLineEndsAtItsLastCharacterSeveralKeepTheWidth) {
     EXPECT_DOUBLE_EQ(surface.textWidth(u"ab\n血常规"_qs), 600);
     EXPECT_DOUBLE_EQ(surface.textHeight(u"ab\n血常规"_qs), 480);
     EXPECT_DOUBLE_EQ(surface.textHeight(QString()), 240);
+}
+
+
+// Fixed metrics that count how often they are asked.
+class CountingMetrics final : public TextMetrics {
+public:
+    double width(QStringView text, const SurfaceFont& font) const override {
+        ++calls;
+        return fixed_.width(text, font);
+    }
+    double lineHeight(const SurfaceFont& font) const override { return fixed_.lineHeight(font); }
+    mutable int calls = 0;
+
+private:
+    FixedTextMetrics fixed_;
+};
+
+QStringList textsOf(const std::vector<TextLine>& lines) {
+    QStringList texts;
+    for (const TextLine& line : lines) texts << line.text;
+    return texts;
+}
+
+// Widths swept up and down through every break point, so that the memo is
+// asked both where its last layout holds and just past where it stops.
+TEST(TextLayoutMemo, GivesWhatAFreshLayoutGivesAtEveryWidth) {
+    const FixedTextMetrics metrics;
+    TextLayoutMemo memo;
+    const QStringList texts{u"ab cd  ef gh"_qs, u"血常规 检验 abc"_qs, u"abcdefgh x\nyz"_qs};
+    for (const TextLayoutOptions options : {TextLayoutOptions{}, TextLayoutOptions{true, true}, TextLayoutOptions{false, false}})
+        for (const QString& text : texts)
+            for (const int direction : {1, -1})
+                for (int step = 0; step <= 30; ++step) {
+                    const double width = direction > 0 ? 50 * step : 1500 - 50 * step;
+                    SCOPED_TRACE(QStringLiteral("%1 at %2").arg(text).arg(width).toStdString());
+                    EXPECT_EQ(textsOf(memo.lines(text, width, metrics, kFont, options)),
+                              textsOf(layoutText(text, width, metrics, kFont, options).lines));
+                }
+}
+
+TEST(TextLayoutMemo, MeasuresOnceForATextMeasuredThenDrawnInItsOwnWidth) {
+    const CountingMetrics metrics;
+    TextLayoutMemo memo;
+    const QString text = u"ab cd ef"_qs;
+    const auto fitted = memo.lines(text, 1000, metrics, kFont, {});
+    const int measured = metrics.calls;
+    ASSERT_EQ(fitted.size(), 1u);
+    EXPECT_EQ(textsOf(memo.lines(text, fitted.front().width, metrics, kFont, {})), textsOf(fitted));
+    EXPECT_EQ(metrics.calls, measured);
+    // Another font, text or width that breaks otherwise is laid out anew.
+    SurfaceFont bold = kFont;
+    bold.bold = true;
+    memo.lines(text, 1000, metrics, bold, {});
+    EXPECT_GT(metrics.calls, measured);
+    EXPECT_EQ(textsOf(memo.lines(text, 500, metrics, kFont, {})), (QStringList{u"ab cd"_qs, u"ef"_qs}));
 }
 
 }  // namespace
