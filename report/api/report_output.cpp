@@ -87,17 +87,17 @@ Status printToPageFiles(const ReportJob& job, const QString& target) {
     if (!pages) return fail(pages.error());
 
     // The last page's file says the printer is done; it is read again below.
-    if (Status written = waitForPageFile(pageFileName(pageBase, pages.value()), job.wait); !written) return written;
+    if (Status written = waitForPageFile(pageFileName(pageBase, pages->total), job.wait); !written) return written;
     if (target.endsWith(u"mht"_qs, Qt::CaseInsensitive))
-        return WriteWebArchive({target, pages.value(), job.engine.applicationTitle(), QDateTime::currentDateTime(), job.wait});
+        return WriteWebArchive({target, pages->total, job.engine.applicationTitle(), QDateTime::currentDateTime(), job.wait});
     if (target.endsWith(u"doc"_qs, Qt::CaseInsensitive))
-        return WriteWordDocument({target, pages.value(), pageSetupOf(job.templateXml), job.wait});
+        return WriteWordDocument({target, pages->total, pageSetupOf(job.templateXml), job.wait});
     return {};
 }
 
 }  // namespace
 
-Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange) {
+Result<PrintedPages> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange) {
     if (!job.targets) return fail(QStringLiteral("no printer can be opened in this process"));
     auto surface = job.targets->openJob(job.printers.currentDeviceName(), job.printers.settings());
     if (!surface) return fail(surface.error());
@@ -106,7 +106,9 @@ Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange
     const QString message =
         job.engine.PrintPages(*surface.value(), &job.templateXml, ReportData(job.session.recordSets), totalPages, request);
     if (!message.isEmpty()) return fail(message);
-    return totalPages;
+    if (const QString failed = surface.value()->error(); !failed.isEmpty())
+        return fail(QStringLiteral("%1: %2").arg(job.printers.currentDeviceName(), failed));
+    return PrintedPages{totalPages, job.engine.pagesDrawn()};
 }
 
 QString keyedFileName(const RecordSetList& recordSets, const QString& outputFileName, const QString& keyName) {

@@ -21,9 +21,14 @@ struct ReportJob {
     PageWait wait;
 };
 
-// Runs the engine on the current printer; the page count. Fails with the
-// engine's message (no data, no template) or when the printer cannot be opened.
-Result<int> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange = QStringLiteral("ALL"));
+struct PrintedPages {
+    int total = 0;  // the report's pages
+    int drawn = 0;  // those of the page list
+};
+
+// Runs the engine on the current printer. Fails with the engine's message
+// (no data, no template) or when the printer cannot be opened or fails.
+Result<PrintedPages> printOnCurrentPrinter(const ReportJob& job, const QString& pageRange = QStringLiteral("ALL"));
 
 // The output file name with "_" and the key field's value before its
 // four-character extension.

@@ -140,17 +140,21 @@ void RPD::raisePrintReport(QString reportName, const StreamPtr& stream) {
     for (const auto& sink : std::vector(sinks_)) sink->PrintReport(reportName, xml, file);
 }
 
-void RPD::PrintReport() {
+void RPD::PrintReport() { printPageList(QStringLiteral("ALL")); }
+
+int RPD::printPageList(const QString& pageList) {
     if (!templateXml()) {
         // What the window would show in a message box; the host hears Quit.
         qWarning("%s", qUtf8Printable(QStringLiteral("错误: 没有设置报表格式，不能预览报表")));
         for (const auto& sink : std::vector(sinks_)) sink->Quit();
-        return;
+        return 0;
     }
     if (copies_ == 0) copies_ = 1;
     printers_->setCopies(copies_);
-    if (const auto printed = printOnCurrentPrinter(job()); !printed) throw ComError(printed.error());
+    const auto printed = printOnCurrentPrinter(job(), pageList);
+    if (!printed) throw ComError(printed.error());
     raisePrintReport(session_->reportName, SubmitRPD());
+    return printed->drawn;
 }
 
 void RPD::PrintRPD(StreamPtr FileStm) {

@@ -71,6 +71,11 @@ public:
     void PrintReport() override;
     void OutPutReport() override;
 
+    // Prints the pages of a page list ("ALL", "1-3,5") on the current printer
+    // and raises PrintReport, as the window's print command does; the number
+    // of pages printed. PrintReport is this with "ALL".
+    int printPageList(const QString& pageList);
+
     // The printers' surfaces; without them printing and EMF output fail.
     void setPrintTargets(std::shared_ptr<PrintTargets> targets) { targets_ = std::move(targets); }
     // How long file output waits for the virtual printer's page files.

@@ -46,6 +46,16 @@ private:
     bool writes_;
 };
 
+// A printer that fails while it prints, as a device that runs out of paper.
+class FailingPrinter final : public RecordingSurface {
+public:
+    FailingPrinter(const TextMetrics& metrics, QString failure) : RecordingSurface(metrics, Mode::Printer), failure_(std::move(failure)) {}
+    QString error() const override { return failure_; }
+
+private:
+    QString failure_;
+};
+
 class Targets final : public PrintTargets {
 public:
     Targets(QString configFile, bool virtualPrinterWrites) : configFile_(std::move(configFile)), writes_(virtualPrinterWrites) {}
@@ -53,9 +63,11 @@ public:
         jobs.push_back({deviceName, settings.copies});
         if (deviceName == kVirtualPrinterName)
             return std::unique_ptr<Surface>(std::make_unique<FakeVirtualPrinterJob>(metrics_, configFile_, writes_));
+        if (!deviceFailure.isEmpty()) return std::unique_ptr<Surface>(std::make_unique<FailingPrinter>(metrics_, deviceFailure));
         return std::unique_ptr<Surface>(std::make_unique<RecordingSurface>(metrics_, RecordingSurface::Mode::Printer));
     }
     std::vector<std::pair<QString, int>> jobs;
+    QString deviceFailure;  // the system printers' jobs fail with it
 
 private:
     FixedTextMetrics metrics_;
@@ -139,6 +151,30 @@ TEST_F(ReportOutput, PrintingFailuresAreErrors) {
     } catch (const ComError& error) {
         EXPECT_EQ(error.message(), ReportEngine::kNoDataSource);
     }
+}
+
+TEST_F(ReportOutput, APageListPrintsItsPagesOnlyWithTheCopiesAsked) {
+    useTargets();
+    loadReport();
+    rpd->setCopies(2);
+    EXPECT_EQ(rpd->printPageList(u"2"_qs), 1);
+    EXPECT_EQ(rpd->printPageList(u"all"_qs), 2);
+    ASSERT_EQ(targets->jobs.size(), 2u);
+    EXPECT_EQ(targets->jobs[0], std::make_pair(u"Office"_qs, 2));
+    EXPECT_EQ(sink->printed.size(), 2u);  // each print is announced to the host
+}
+
+TEST_F(ReportOutput, APrinterThatFailsIsAnErrorNamingItAndNothingIsAnnounced) {
+    useTargets();
+    loadReport();
+    targets->deviceFailure = u"out of paper"_qs;
+    try {
+        rpd->PrintReport();
+        FAIL() << "a failed print reported success";
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.message(), u"Office: out of paper"_qs);
+    }
+    EXPECT_TRUE(sink->printed.empty());
 }
 
 TEST_F(ReportOutput, AReportDataFileIsNamedAfterTheKeyFieldWhateverTheExtensionsCase) {

@@ -23,6 +23,7 @@ lpstat -p kytest > /dev/null 2>&1 ||
   lpadmin -p kytest -E -v cups-pdf:/ -P "$ppd" 2> /dev/null || skip "cannot add the cups-pdf queue (lpadmin)"
 
 "$kyreport" printers | grep -qx 'kytest\( \*\)\?' || fail "printers: kytest is not listed"
+"$kyreport" printers | grep -qx 'kestrow printer\( \*\)\?' || fail "printers: the virtual printer is not listed"
 
 # cups-pdf writes into the job owner's PDF folder, or the anonymous one.
 home=$(getent passwd "$(id -un)" | cut -d: -f6)

@@ -3,16 +3,17 @@
 
 #include "tools/kyreport/command.h"
 #include "tools/kyreport/option_parser.h"
+#include "tools/kyreport/progress_print_targets.h"
 #include "tools/kyreport/report_inputs.h"
 
 #include "platform/com_error.h"
 #include "report/api/report_output.h"
+#include "report/api/system_print_targets.h"
 #include "report/engine/fill/print_pages.h"
 #include "report/engine/output/page_files.h"
 #include "report/engine/page_range.h"
 #include "report/engine/qt/pdf_surface.h"
 #include "report/engine/qt/picture_surface.h"
-#include "report/engine/qt/printer_surface.h"
 
 #include <QFileInfo>
 
@@ -200,25 +201,35 @@ int print(const QStringList& args, const Output& io) {
         io.error(options.ok() ? kPrintUsage : options.error() + u'\n' + kPrintUsage);
         return exitUsage;
     }
-    const QString printer = options.value("--printer", defaultPrinter());
-    if (printer.isEmpty() || !installedPrinters().contains(printer)) {
+    const auto service = hostPrinters();
+    const QString printer = options.value("--printer", service->currentDeviceName());
+    if (printer.isEmpty() || !service->deviceNames().contains(printer)) {
         io.error(printer.isEmpty() ? QStringLiteral("kyreport print: there is no default printer; name one with --printer")
                                    : QStringLiteral("kyreport print: no printer named '%1'").arg(printer));
         return exitFailed;
     }
     const auto run = loadRun(options, io);
     if (!run) return exitFailed;
-    const QtTextMetrics metrics;
-    PrinterSurface surface(metrics, printer, {.copies = copies});
-    surface.setPageListener([&](int begun) { showProgress(io, begun, 0); });
-    const QString message =
-        run->print(surface, {.requestedPage = 1, .pageRange = options.value("--pages", QStringLiteral("ALL"))});
-    endProgress(io, surface.pagesDrawn());
-    if (!message.isEmpty() || !surface.error().isEmpty()) {
-        io.error(message.isEmpty() ? QStringLiteral("kyreport print: %1: %2").arg(printer, surface.error()) : message);
+    // Printed by the report object, as a host prints: its printer, copies and page list.
+    RPD& report = *run->inputs.report;
+    report.setFormatXMLStream(makeStream(run->inputs.templateXml.toUtf8()));
+    report.setDeviceName(printer);
+    report.setCopies(copies);
+    int begun = 0;
+    report.setPrintTargets(std::make_shared<ProgressPrintTargets>(std::make_shared<SystemPrintTargets>(), [&](int pages) {
+        begun = pages;
+        showProgress(io, pages, 0);
+    }));
+    int printed = 0;
+    try {
+        printed = report.printPageList(options.value("--pages", QStringLiteral("ALL")));
+    } catch (const ComError& error) {
+        endProgress(io, begun);
+        io.error(QStringLiteral("kyreport print: %1").arg(error.message()));
         return exitFailed;
     }
-    io.print(QStringLiteral("%1: %2 page(s)\n").arg(printer).arg(surface.pagesDrawn()));
+    endProgress(io, begun);
+    io.print(QStringLiteral("%1: %2 page(s)\n").arg(printer).arg(printed));
     return exitOk;
 }
 
@@ -227,8 +238,9 @@ int printers(const QStringList& args, const Output& io) {
         io.error(QStringLiteral("usage: kyreport printers"));
         return exitUsage;
     }
-    const QString fallback = defaultPrinter();
-    for (const QString& name : installedPrinters()) io.print(name + (name == fallback ? u" *\n"_qs : u"\n"_qs));
+    const auto service = hostPrinters();
+    const QString fallback = service->currentDeviceName();
+    for (const QString& name : service->deviceNames()) io.print(name + (name == fallback ? u" *\n"_qs : u"\n"_qs));
     return exitOk;
 }
 

@@ -56,10 +56,11 @@ Status loadRpdData(const QString& path, ReportSession& session) {
 
 }  // namespace
 
+std::shared_ptr<PrinterService> hostPrinters() { return withVirtualPrinter(std::make_shared<SystemPrinterService>()); }
+
 Result<ReportInputs> loadReportInputs(const QString& templatePath, const QString& jsonPath, const QString& rpdPath) {
     ReportInputs inputs;
-    // The printers a host would have: the system's and the virtual one.
-    inputs.report = std::make_unique<RPD>(inputs.session, withVirtualPrinter(std::make_shared<SystemPrinterService>()), QString());
+    inputs.report = std::make_unique<RPD>(inputs.session, hostPrinters(), QString());
     inputs.report->setPrintTargets(std::make_shared<SystemPrintTargets>());
     auto xml = templateXmlOf(templatePath, *inputs.session);
     if (!xml) return fail(xml.error());

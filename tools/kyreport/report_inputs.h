@@ -4,6 +4,7 @@
 // or the record sets of an .rpd file).
 
 #include "platform/byte_stream.h"
+#include "platform/printer_service.h"
 #include "platform/result.h"
 #include "report/api/rpd.h"
 #include "report/data/report_session.h"
@@ -27,6 +28,9 @@ struct ReportInputs {
     QString templateXml;  // the template as the engine reads it: pages, never the single-page form
     QString dataMessage;  // what SetJsonData said (empty when it converted the data)
 };
+
+// The printers a host of the report object has: the system's and the virtual one.
+std::shared_ptr<PrinterService> hostPrinters();
 
 // `jsonPath` and `rpdPath` may be empty; without either the report has no data.
 Result<ReportInputs> loadReportInputs(const QString& templatePath, const QString& jsonPath, const QString& rpdPath);

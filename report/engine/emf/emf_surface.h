@@ -40,7 +40,7 @@ public:
     // The page files written so far, in order.
     const QStringList& writtenFiles() const { return written_; }
     // The first page that could not be written; empty when all were.
-    const QString& error() const { return error_; }
+    QString error() const override { return error_; }
 
     bool isPrinter() const override { return true; }
     void setPictureSize(double, double) override {}

@@ -97,6 +97,7 @@ QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom) {
 QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, const ReportData& data, int& totalPages,
                                  PrintRequest& request) {
     QHash<QString, long> childCursor;
+    pagesDrawn_ = 0;
     const RpdRecordSetPtr& mainEntry = data.MainRecordSet();
     if (!mainEntry->recordSet()) return kNoDataSource;
     RecordSet& main = *mainEntry->recordSet();
@@ -140,6 +141,7 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
                     origin = setUpPage(target, ElementRecord(page.size), request.zoom);
                     context.zoom = request.zoom;
                     target.openPage(counter);
+                    ++pagesDrawn_;
                     if (!taoDa) PrintBackground(context, page.page, origin);
                     PrintImages(context, page.controls, mainEntry, origin);
                     PrintChecks(context, page.controls, mainEntry, origin, counter);

@@ -35,12 +35,15 @@ public:
 
     // The report's name from the last run: the title print jobs are named by.
     const QString& applicationTitle() const { return applicationTitle_; }
+    // The pages the last run drew.
+    int pagesDrawn() const { return pagesDrawn_; }
 
 private:
     ExpressionEvaluator evaluator_;
     // Kept across runs, as the component keeps it.
     QHash<QString, bool> childMovedFlag_;
     QString applicationTitle_;
+    int pagesDrawn_ = 0;
 };
 
 }  // namespace ky

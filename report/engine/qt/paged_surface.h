@@ -33,7 +33,7 @@ public:
 
     // Pages drawn so far; the reason the device would not open (empty when it did).
     int pagesDrawn() const { return pagesDrawn_; }
-    const QString& error() const { return error_; }
+    QString error() const override { return error_; }
 
 protected:
     PagedSurface(const QtTextMetrics& metrics, QPagedPaintDevice& device);

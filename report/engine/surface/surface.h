@@ -57,6 +57,9 @@ public:
     virtual void openPage(int /*number*/) {}
     virtual void newPage() {}
     virtual void endDoc() {}
+    // Why the device failed (it would not open, a page could not be
+    // written); empty while it works.
+    virtual QString error() const { return {}; }
 
     // Text in the surface's own font, at a point (the target's own output).
     const TextMetrics& metrics() const { return metrics_; }
