@@ -6,10 +6,13 @@
 #include "platform/ini_file.h"
 #include "platform/registry_store.h"
 #include "report/engine/output/page_files.h"
+#include "report/engine/qt/pictures/picture_loader.h"
 #include "report/engine/surface/recording_surface.h"
 #include "report/template/report_data_file.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -258,6 +261,35 @@ TEST_F(ReportOutput, TheVirtualPrinterMakesEmfPagesAWebPageAndADocument) {
     ASSERT_TRUE(document.open(QIODevice::ReadOnly));
     EXPECT_EQ(document.readAll().count("{\\pict\\emfblip"), 2);
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+// The virtual printer's pages carry the code itself, readable by a scanner.
+TEST_F(ReportOutput, TheVirtualPrinterDrawsQrCodesThatScan) {
+    qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_qs).toLocal8Bit());
+    auto real = std::make_shared<RPD>(session, withVirtualPrinter(std::make_shared<FixedPrinterService>()), dir.path());
+    real->setPrintTargets(std::make_shared<SystemPrintTargets>());
+    real->setPageWait({std::chrono::milliseconds(5000), std::chrono::milliseconds(10), {}});
+    ASSERT_TRUE(real->SetXmlFormat(QString(kTemplate).replace(
+        u"<Height>300</Height><DataField>Name</DataField>"_qs, u"<Height>3000</Height><DataField>No</DataField><Format>6</Format>"_qs)));
+    ASSERT_TRUE(real->SetJsonData(QString(kData).replace(u"\"A1\""_qs, u"\"XCG20261210001\""_qs)).isEmpty());
+    real->setOutPutFileName(dir.filePath(u"qr.emf"_qs));
+    real->OutPutReport();
+    qunsetenv("XDG_CONFIG_HOME");
+
+    QFile page(dir.filePath(u"qr__001.emf"_qs));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QImage picture = loadPicture(page.readAll());
+    ASSERT_FALSE(picture.isNull());
+    QImage white(picture.size(), QImage::Format_RGB32);  // the page is white paper under the code
+    white.fill(Qt::white);
+    QPainter(&white).drawImage(0, 0, picture);
+    const QString png = dir.filePath(u"qr.png"_qs);
+    ASSERT_TRUE(white.save(png));
+    QProcess zbar;
+    zbar.start(u"zbarimg"_qs, {u"--quiet"_qs, u"--raw"_qs, png});
+    if (!zbar.waitForStarted(10000)) GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    ASSERT_TRUE(zbar.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(), u"XCG20261210001"_qs);
 }
 
 }  // namespace

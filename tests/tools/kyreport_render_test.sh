@@ -51,6 +51,8 @@ set +e
 [ $code -eq 2 ] || fail ".txt: exit $code"
 "$kyreport" render "${fees[@]}" 2> /dev/null; code=$?
 [ $code -eq 2 ] || fail "no --out: exit $code"
+"$kyreport" render "${fees[@]}" --out "$dir/some.emf" --pages 2 2> /dev/null; code=$?
+[ $code -eq 2 ] && [ ! -e "$dir/some__001.emf" ] || fail ".emf --pages: exit $code"
 "$kyreport" render "${fees[@]}" --out /nonexistent-folder/x.pdf 2> /dev/null; code=$?
 [ $code -eq 1 ] || fail "unwritable: exit $code"
 set -e

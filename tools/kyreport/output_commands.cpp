@@ -185,6 +185,11 @@ int render(const QStringList& args, const Output& io) {
         io.error(QStringLiteral("kyreport render: unknown output type '%1' (.pdf, .png, .bmp, .emf, .mht, .doc or .rpd)").arg(suffix));
         return exitUsage;
     }
+    if (viaReportObject && (options.has("--pages") || options.has("--zoom"))) {
+        // The report object prints every page at full size, as it does for a host.
+        io.error(QStringLiteral("kyreport render: --pages and --zoom apply to .pdf, .png and .bmp only"));
+        return exitUsage;
+    }
     const auto run = loadRun(options, io);
     if (!run) return exitFailed;
     if (viaReportObject) return renderThroughReportObject(*run, options, io);
