@@ -96,8 +96,8 @@ void PainterSurface::fillRect(const QRectF& rect, int color) {
 // drawn as images.
 void PainterSurface::drawPicture(const QByteArray& bytes, const QRectF& target) {
     if (!painter_.isActive() || target.isEmpty()) return;
-    if (metafileKind(bytes) == MetafileKind::Emf) {
-        QSvgRenderer renderer(emfToSvg(bytes));
+    if (metafileKind(bytes) != MetafileKind::None) {
+        QSvgRenderer renderer(metafileToSvg(bytes));
         if (!renderer.isValid()) return;
         painter_.save();  // the picture sets pens, brushes and clips of its own
         renderer.render(&painter_, target);

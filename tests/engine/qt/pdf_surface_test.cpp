@@ -1,8 +1,11 @@
 // PDF pages: one per page the engine opens, each with the paper and
-// orientation set for it, and text that extracts as text (pdftotext).
+// orientation set for it, text that extracts as text (pdftotext), and
+// metafile pictures as vectors.
 
 #include "report/engine/qt/pdf_surface.h"
+#include "engine/qt/wmf_fixtures.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -61,6 +64,40 @@ TEST(PdfSurface, PagesPaperAndText) {
     EXPECT_TRUE(text.contains(u"标签 label"_qs));
     const QString fonts = run(u"pdffonts"_qs, {path});
     EXPECT_TRUE(fonts.contains(u"NotoSerifCJK"_qs)) << fonts.toStdString();
+}
+
+// A WMF picture stays vectors in the PDF (it holds no image) and fills its
+// target: a rectangle over the left half of the picture's box covers the
+// left half of the target.
+TEST(PdfSurface, WmfPictureStaysVectors) {
+    if (QStandardPaths::findExecutable(u"pdfimages"_qs).isEmpty() ||
+        QStandardPaths::findExecutable(u"pdftoppm"_qs).isEmpty())
+        GTEST_SKIP() << "pdfimages and pdftoppm (poppler-utils) are not installed";
+    test::WmfBuilder wmf;
+    wmf.select(wmf.pen(U_RGB(0, 0, 0), 1, U_PS_NULL));
+    wmf.fillWith(U_RGB(255, 0, 0)).rectangle(0, 0, 96, 96);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"wmf.pdf"_qs);
+    {
+        const QtTextMetrics metrics;
+        PdfSurface pdf(metrics, path);
+        pdf.setScale(11906, 16838);
+        pdf.setPaperSize(9);
+        pdf.setOrientation(1);
+        pdf.openPage(1);
+        pdf.drawPicture(wmf.bytes(), {1440, 1440, 5760, 2880});  // 1 inch in and down, 4 × 2 inches
+        pdf.newPage();
+        pdf.endDoc();
+        EXPECT_TRUE(pdf.error().isEmpty());
+    }
+    // The list's two heading lines, and no image.
+    EXPECT_EQ(run(u"pdfimages"_qs, {u"-list"_qs, path}).trimmed().count(u'\n'), 1);
+    run(u"pdftoppm"_qs, {u"-r"_qs, u"72"_qs, u"-png"_qs, u"-singlefile"_qs, path, dir.filePath(u"page"_qs)});
+    const QImage page(dir.filePath(u"page.png"_qs));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.pixel(144, 144), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(288, 144), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(144, 250), qRgb(255, 255, 255));
 }
 
 TEST(PdfSurface, UnwritablePathIsAnError) {

@@ -2,6 +2,7 @@
 // at any resolution, and draws the Chinese faces with real glyphs.
 
 #include "engine/qt/qt_surface_fixture.h"
+#include "engine/qt/wmf_fixtures.h"
 
 #include <QFontInfo>
 
@@ -63,6 +64,22 @@ TEST(PictureSurface, LinesAndFillsLandWhereDrawn) {
     const QImage image = page.surface.image();
     EXPECT_EQ(image.pixel(450, 450), qRgb(255, 0, 0));
     EXPECT_EQ(page.inkIn({6000, 7600, 1500, 500}), 0);
+}
+
+// A WMF is drawn as vectors stretched over its target: a rectangle over the
+// left half of its box covers the left half of the target.
+TEST(PictureSurface, WmfPictureFillsItsTarget) {
+    test::WmfBuilder wmf;
+    wmf.select(wmf.pen(U_RGB(0, 0, 0), 1, U_PS_NULL));
+    wmf.fillWith(U_RGB(255, 0, 0)).rectangle(0, 0, 96, 96);
+    PictureFixture page;
+    const QRectF target(1500, 3000, 6000, 1500);  // pixels (100, 200) to (500, 300)
+    page.surface.drawPicture(wmf.bytes(), target);
+    const QImage image = page.surface.image();
+    EXPECT_EQ(image.pixel(110, 210), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(290, 290), qRgb(255, 0, 0));
+    EXPECT_EQ(page.inkIn({4600, 3000, 2900, 1500}), 0);  // the right half
+    EXPECT_EQ(page.inkIn({1500, 4600, 6000, 1000}), 0);  // below
 }
 
 TEST(PictureSurface, ChineseFacesMapToNotoCjk) {

@@ -1,9 +1,11 @@
-// Picture files load through Qt (raster) or libemf2svg (EMF); anything else
-// gives no picture and no crash; natural sizes come from headers.
+// Picture files load through Qt (raster), libemf2svg (EMF) or our WMF
+// reader; anything else gives no picture and no crash; natural sizes come
+// from headers.
 
 #include "report/engine/qt/pictures/picture_loader.h"
 #include "report/engine/qt/qt_picture_size.h"
 #include "engine/qt/picture_fixtures.h"
+#include "engine/qt/wmf_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,8 @@ struct LoadCase {
 std::vector<LoadCase> loadCases() {
     QByteArray emfWithBrokenRecord = test::smallEmf();
     emfWithBrokenRecord[108 + 4] = '\x7F';  // the rectangle claims more bytes than there are
+    test::WmfBuilder wmf;
+    wmf.fillWith(U_RGB(255, 0, 0)).rectangle(10, 10, 50, 50);
     return {
         {"bmp", test::rasterFile("BMP"), {40, 20}},
         {"png", test::rasterFile("PNG"), {40, 20}},
@@ -26,6 +30,9 @@ std::vector<LoadCase> loadCases() {
         {"gif", test::smallGif(), {1, 1}},
         // 10 mm × 5 mm at 96 pixels per inch.
         {"emf", test::smallEmf(), {38, 19}},
+        // 2 × 1 inches at 96 pixels per inch.
+        {"wmf", wmf.bytes(), {192, 96}},
+        {"wmf without its metafile header", test::placeableWmfHeader(), {}},
         {"empty", QByteArray(), {}},
         {"text", QByteArray("not a picture at all"), {}},
         {"truncated png", test::rasterFile("PNG").left(30), {}},

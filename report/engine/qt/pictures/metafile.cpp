@@ -1,10 +1,13 @@
 #include "report/engine/qt/pictures/metafile.h"
 
+#include "report/engine/qt/pictures/little_endian.h"
+#include "report/engine/qt/pictures/wmf_header.h"
+#include "report/engine/qt/pictures/wmf_to_svg.h"
+
 #include <emf2svg.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace ky {
 
@@ -12,22 +15,12 @@ namespace {
 
 constexpr std::uint32_t kEmrHeader = 1, kEmrEof = 14;
 constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
-constexpr std::uint32_t kWmfPlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype kEmfHeaderMinimum = 88;
 constexpr double kTwipsPerHundredthMillimetre = 1440 / 2540.0;
 constexpr double kTwipsPerInch = 1440;
 
-std::uint32_t u32(const QByteArray& bytes, qsizetype at) {
-    std::uint32_t v = 0;
-    std::memcpy(&v, bytes.constData() + at, sizeof v);
-    return v;  // metafiles are little-endian, as every machine this runs on
-}
-std::int32_t i32(const QByteArray& bytes, qsizetype at) { return static_cast<std::int32_t>(u32(bytes, at)); }
-std::int16_t i16(const QByteArray& bytes, qsizetype at) {
-    std::int16_t v = 0;
-    std::memcpy(&v, bytes.constData() + at, sizeof v);
-    return v;
-}
+std::uint32_t u32(const QByteArray& bytes, qsizetype at) { return readLittleEndian<std::uint32_t>(bytes, at); }
+std::int32_t i32(const QByteArray& bytes, qsizetype at) { return readLittleEndian<std::int32_t>(bytes, at); }
 
 bool hasEmfHeader(const QByteArray& bytes) {
     return bytes.size() >= kEmfHeaderMinimum && u32(bytes, 0) == kEmrHeader && u32(bytes, 40) == kEmfSignature;
@@ -50,7 +43,7 @@ bool emfRecordsAreSound(const QByteArray& bytes) {
 
 MetafileKind metafileKind(const QByteArray& bytes) {
     if (hasEmfHeader(bytes)) return MetafileKind::Emf;
-    if (bytes.size() >= 22 && u32(bytes, 0) == kWmfPlaceableKey) return MetafileKind::Wmf;
+    if (wmfPlaceable(bytes)) return MetafileKind::Wmf;
     return MetafileKind::None;
 }
 
@@ -64,11 +57,9 @@ std::optional<QSizeF> metafileSize(const QByteArray& bytes) {
         return QSizeF(width * kTwipsPerHundredthMillimetre, height * kTwipsPerHundredthMillimetre);
     }
     case MetafileKind::Wmf: {
-        const double width = static_cast<double>(i16(bytes, 10)) - i16(bytes, 6);
-        const double height = static_cast<double>(i16(bytes, 12)) - i16(bytes, 8);
-        const double unitsPerInch = static_cast<std::uint16_t>(i16(bytes, 14));
-        if (width <= 0 || height <= 0 || unitsPerInch <= 0) return std::nullopt;
-        return QSizeF(width / unitsPerInch * kTwipsPerInch, height / unitsPerInch * kTwipsPerInch);
+        const auto placeable = wmfPlaceable(bytes);
+        if (!placeable || placeable->box.isEmpty() || placeable->unitsPerInch <= 0) return std::nullopt;
+        return QSizeF(placeable->box.size()) * (kTwipsPerInch / placeable->unitsPerInch);
     }
     case MetafileKind::None:
         break;
@@ -89,6 +80,15 @@ QByteArray emfToSvg(const QByteArray& bytes) {
     QByteArray result = ok && svg ? QByteArray(svg, static_cast<qsizetype>(length)) : QByteArray();
     std::free(svg);
     return result;
+}
+
+QByteArray metafileToSvg(const QByteArray& bytes) {
+    switch (metafileKind(bytes)) {
+    case MetafileKind::Emf: return emfToSvg(bytes);
+    case MetafileKind::Wmf: return wmfToSvg(bytes);
+    case MetafileKind::None: break;
+    }
+    return {};
 }
 
 }  // namespace ky

@@ -1,6 +1,6 @@
 #pragma once
 // Picture files as templates and fields hold them: BMP, JPEG, GIF and PNG
-// through Qt's readers, EMF through its SVG form. Bytes that are no picture
+// through Qt's readers, EMF and placeable WMF through their SVG form. Bytes that are no picture
 // give a null image, never an error.
 
 #include <QByteArray>
