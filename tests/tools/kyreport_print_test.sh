@@ -19,8 +19,14 @@ if ! scheduler_up; then
   for _ in $(seq 50); do scheduler_up && break; sleep 0.2; done
   scheduler_up || skip "cupsd did not come up within 10 seconds"
 fi
-lpstat -p kytest > /dev/null 2>&1 ||
+added_queue=false
+before=$(mktemp)
+# The queue goes again when this test added it, so the machine keeps its printers.
+trap 'rm -f "$before"; if $added_queue; then lpadmin -x kytest 2> /dev/null || true; fi' EXIT
+if ! lpstat -p kytest > /dev/null 2>&1; then
   lpadmin -p kytest -E -v cups-pdf:/ -P "$ppd" 2> /dev/null || skip "cannot add the cups-pdf queue (lpadmin)"
+  added_queue=true
+fi
 
 "$kyreport" printers | grep -qx 'kytest\( \*\)\?' || fail "printers: kytest is not listed"
 "$kyreport" printers | grep -qx 'kestrow printer\( \*\)\?' || fail "printers: the virtual printer is not listed"
@@ -28,8 +34,6 @@ lpstat -p kytest > /dev/null 2>&1 ||
 # cups-pdf writes into the job owner's PDF folder, or the anonymous one.
 home=$(getent passwd "$(id -un)" | cut -d: -f6)
 folders=("$home/PDF" /var/spool/cups-pdf/ANONYMOUS "/var/spool/cups-pdf/$(id -un)")
-before=$(mktemp)
-trap 'rm -f "$before"' EXIT
 find "${folders[@]}" -name '*.pdf' 2> /dev/null | sort > "$before" || true
 
 out=$("$kyreport" print "$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json" \
