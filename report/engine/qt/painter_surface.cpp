@@ -27,11 +27,21 @@ PainterSurface::PainterSurface(const TextMetrics& measuring, const QtTextMetrics
 // is not saved and restored around each one (that costs PDF output dearly).
 void PainterSurface::mapScaleTo(const QSizeF& devicePixels) {
     if (!painter_.isActive() || scale_.width() <= 0 || scale_.height() <= 0) return;
-    painter_.setTransform(
-        QTransform::fromScale(devicePixels.width() / scale_.width(), devicePixels.height() / scale_.height()));
+    page_ = QTransform::fromScale(devicePixels.width() / scale_.width(), devicePixels.height() / scale_.height());
+    textScale_ = 1;
+    painter_.setTransform(page_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+// A PDF page restates its whole graphics state whenever the transform
+// changes, so the transform changes only when the text's scale does, not for
+// every text drawn.
+void PainterSurface::useTextScale(double scale) {
+    if (scale == textScale_) return;
+    textScale_ = scale;
+    painter_.setTransform(QTransform::fromScale(scale, scale) * page_);
 }
 
 // The face is drawn at its reference size, scaled down to the font's size,
@@ -41,13 +51,12 @@ void PainterSurface::drawLineOfText(QPointF at, const QString& line, const Surfa
     const SurfaceFont font = logicalFont(zoomedFont);
     const double scale = QtTextMetrics::scale(font);
     if (!(scale > 0)) return;
-    const QTransform page = painter_.transform();
-    painter_.setTransform(QTransform::fromScale(scale, scale) *
-                          QTransform::fromTranslate(at.x(), at.y() + qtMetrics_.ascent(font)) * page);
+    useTextScale(scale);
     painter_.setFont(qtMetrics_.referenceFaceOf(font));
-    painter_.setPen(colorOf(color));
-    painter_.drawText(QPointF(0, 0), line);
-    painter_.setTransform(page);
+    // Text takes only the pen's colour: a line's pen of that colour stays.
+    const QColor ink = colorOf(color);
+    if (painter_.pen().color() != ink) painter_.setPen(ink);
+    painter_.drawText(QPointF(at.x(), at.y() + qtMetrics_.ascent(font)) / scale, line);
 }
 
 void PainterSurface::printText(QPointF at, const QString& text, int color) {
@@ -83,12 +92,14 @@ void PainterSurface::drawLine(QPointF from, QPointF to, int color, int penWidth)
     const int width = std::max(1, penWidth);
     QPen pen(colorOf(color), width * twipsPerPixelX(), Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap,
              Qt::RoundJoin);
+    useTextScale(1);
     painter_.setPen(pen);
     painter_.drawLine(from, to);
 }
 
 void PainterSurface::fillRect(const QRectF& rect, int color) {
     if (!painter_.isActive()) return;
+    useTextScale(1);
     painter_.fillRect(rect, colorOf(color));
 }
 
@@ -96,6 +107,7 @@ void PainterSurface::fillRect(const QRectF& rect, int color) {
 // drawn as images.
 void PainterSurface::drawPicture(const QByteArray& bytes, const QRectF& target) {
     if (!painter_.isActive() || target.isEmpty()) return;
+    useTextScale(1);
     if (metafileKind(bytes) != MetafileKind::None) {
         QSvgRenderer renderer(metafileToSvg(bytes));
         if (!renderer.isValid()) return;
@@ -112,6 +124,7 @@ std::optional<QSizeF> PainterSurface::pictureSize(const QByteArray& bytes) const
 
 void PainterSurface::drawQrCode(const QString& text, const QRectF& square, const QByteArray& icon, int iconPercent) {
     if (!painter_.isActive()) return;
+    useTextScale(1);
     drawQr(painter_, text, square, icon, iconPercent);
 }
 

@@ -39,10 +39,14 @@ protected:
 private:
     // One laid-out line with its top-left corner at `at`.
     void drawLineOfText(QPointF at, const QString& line, const SurfaceFont& font, int color);
+    // Draws from here on in twips scaled by `scale` (1: the page's twips).
+    void useTextScale(double scale);
 
     const QtTextMetrics& qtMetrics_;
     QPainter painter_;
     QSizeF scale_{1, 1};
+    QTransform page_;  // logical twips to device pixels
+    double textScale_ = 1;
 };
 
 // A template colour number (0x00BBGGRR, or a system colour) as a Qt colour.
