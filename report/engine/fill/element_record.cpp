@@ -3,24 +3,31 @@
 #include "report/template/dom_helpers.h"
 #include "report/template/value_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace ky {
 
 const RecordTexts::Entry* RecordTexts::find(const char* tag) const {
-    for (const Entry& entry : texts)
-        if (std::strcmp(entry.name.constData(), tag) == 0) return &entry;  // most differ at the first character
-    return nullptr;
+    const auto found = std::lower_bound(texts.begin(), texts.end(), tag, [](const Entry& entry, const char* name) {
+        return std::strcmp(entry.name.constData(), name) < 0;
+    });
+    return found != texts.end() && std::strcmp(found->name.constData(), tag) == 0 ? &*found : nullptr;
 }
 
 const RecordTexts& RecordCache::of(pugi::xml_node node) {
     auto found = byNode_.constFind(node.internal_object());
     if (found == byNode_.constEnd()) {
         auto texts = std::make_shared<RecordTexts>();
-        // The first child of a name counts, as a lookup by name finds it.
         for (pugi::xml_node child : node.children())
-            if (!texts->find(child.name())) texts->texts.push_back({QByteArray(child.name()), QString::fromUtf8(child.child_value()), std::nullopt});
+            texts->texts.push_back({QByteArray(child.name()), QString::fromUtf8(child.child_value()), std::nullopt});
+        // The first child of a name counts, as a lookup by name finds it.
+        auto& entries = texts->texts;
+        const auto byName = [](const RecordTexts::Entry& a, const RecordTexts::Entry& b) { return a.name < b.name; };
+        std::stable_sort(entries.begin(), entries.end(), byName);
+        const auto sameName = [](const RecordTexts::Entry& a, const RecordTexts::Entry& b) { return a.name == b.name; };
+        entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
         found = byNode_.insert(node.internal_object(), std::move(texts));
     }
     return **found;

@@ -30,7 +30,9 @@ struct RecordTexts {
         // asked for every cell drawn.
         mutable std::optional<double> number;
     };
-    std::vector<Entry> texts;  // the first child of each name
+    // The first child of each name, sorted by name: a cell asks for some
+    // thirty properties each time it is drawn.
+    std::vector<Entry> texts;
     const Entry* find(const char* tag) const;
 };
 
