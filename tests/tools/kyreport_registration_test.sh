@@ -10,6 +10,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$kyreport" --help | grep -q 'register' || fail "--help does not list register"
 "$kyreport" --help | grep -q 'classes' || fail "--help does not list classes"
+# Each command is listed by its name, the way it is typed after "kyreport".
+help=$("$kyreport" --help)
+for command in register classes dump render print printers; do
+  grep -q "^  $command\( \|\$\)" <<<"$help" || fail "--help does not list $command by its name"
+done
 set +e; "$kyreport" no-such-command 2>/dev/null; code=$?; set -e
 [ "$code" -eq 2 ] || fail "an unknown command exits with $code, not 2"
 

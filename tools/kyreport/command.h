@@ -29,6 +29,10 @@ struct Command {
     bool gui = false;
 };
 
+// A command's help line from its usage message: "usage: kyreport X ARGS"
+// gives "X ARGS", as the help lists the commands.
+inline QString helpLine(const QString& usage) { return usage.mid(QStringView(u"usage: kyreport ").size()); }
+
 // Exit codes: 0 success, 1 the work failed, 2 the command line was wrong or
 // the input is not a template that loads.
 inline constexpr int exitOk = 0, exitFailed = 1, exitUsage = 2;

@@ -68,7 +68,7 @@ int dump(const QStringList& args, const Output& io) {
 }  // namespace
 
 std::vector<Command> dumpCommands() {
-    return {{QStringLiteral("dump"), kUsage.mid(7),
+    return {{QStringLiteral("dump"), helpLine(kUsage),
              QStringLiteral("fill and paginate a report and print every drawing call of its pages as JSON"), dump, true}};
 }
 

@@ -252,11 +252,11 @@ int printers(const QStringList& args, const Output& io) {
 }  // namespace
 
 std::vector<Command> outputCommands() {
-    return {{QStringLiteral("render"), kRenderUsage.mid(7),
+    return {{QStringLiteral("render"), helpLine(kRenderUsage),
              QStringLiteral("write a report as a PDF file, one .png/.bmp picture per page, or through the report object as "
                             "EMF pages, a .mht web page, a .doc document or a .rpd report data file"),
              render, true},
-            {QStringLiteral("print"), kPrintUsage.mid(7), QStringLiteral("print a report on an installed printer"), print,
+            {QStringLiteral("print"), helpLine(kPrintUsage), QStringLiteral("print a report on an installed printer"), print,
              true},
             {QStringLiteral("printers"), QStringLiteral("printers"),
              QStringLiteral("the installed printers' device names, the default marked with *"), printers, true}};
