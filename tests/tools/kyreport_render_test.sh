@@ -53,6 +53,9 @@ set +e
 [ $code -eq 2 ] || fail "no --out: exit $code"
 "$kyreport" render "${fees[@]}" --out "$dir/some.emf" --pages 2 2> /dev/null; code=$?
 [ $code -eq 2 ] && [ ! -e "$dir/some__001.emf" ] || fail ".emf --pages: exit $code"
+out=$("$kyreport" render "${fees[@]}" --out "$dir/none.png" --pages 9 2>&1); code=$?
+[ $code -eq 1 ] && [ "$out" = "kyreport: no page to write" ] && [ ! -e "$dir/none.png" ] ||
+  fail "pictures beyond the last page: exit $code, said '$out'"
 "$kyreport" render "${fees[@]}" --out /nonexistent-folder/x.pdf 2> /dev/null; code=$?
 [ $code -eq 1 ] || fail "unwritable: exit $code"
 set -e

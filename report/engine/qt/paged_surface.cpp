@@ -42,7 +42,7 @@ void PagedSurface::openPage(int) {
 }
 
 void PagedSurface::endDoc() {
-    if (painter().isActive()) painter().end();
+    endPainting();
 }
 
 }  // namespace ky

@@ -28,6 +28,11 @@ public:
 
 protected:
     QPainter& painter() { return painter_; }
+    // Ends drawing on the device. A subclass that owns its device calls it
+    // in its destructor: the painter outlives the subclass's members.
+    void endPainting() {
+        if (painter_.isActive()) painter_.end();
+    }
     const QSizeF& logicalScale() const { return scale_; }
     void setLogicalScale(double width, double height) { scale_ = {width, height}; }
     // Maps the logical scale onto a device area of this many pixels.

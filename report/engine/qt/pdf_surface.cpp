@@ -7,4 +7,6 @@ PdfSurface::PdfSurface(const QtTextMetrics& metrics, const QString& path) : Page
     writer_.setCreator(QStringLiteral("kyreport"));
 }
 
+PdfSurface::~PdfSurface() { endPainting(); }
+
 }  // namespace ky

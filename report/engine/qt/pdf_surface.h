@@ -14,6 +14,7 @@ public:
     static constexpr int kResolution = 600;
 
     PdfSurface(const QtTextMetrics& metrics, const QString& path);
+    ~PdfSurface() override;
     void setDocumentName(const QString& name) override { writer_.setTitle(name); }
 
 private:

@@ -22,6 +22,8 @@ int pixels(double twips, double resolution) {
 PictureSurface::PictureSurface(const QtTextMetrics& metrics, double resolution)
     : PainterSurface(measuring_, metrics), drawing_(metrics), resolution_(resolution > 0 ? resolution : 1.0) {}
 
+PictureSurface::~PictureSurface() { endPainting(); }
+
 double PictureSurface::zoom() const {
     const double logical = logicalScale().width();
     return pictureTwips_.width() > 0 && logical > 0 ? pictureTwips_.width() / logical : 1.0;
@@ -42,12 +44,12 @@ double PictureSurface::LogicalMetrics::lineHeight(const SurfaceFont& font) const
 }
 
 QImage PictureSurface::image() {
-    if (painter().isActive()) painter().end();
+    endPainting();
     return image_;
 }
 
 void PictureSurface::setPictureSize(double widthTwips, double heightTwips) {
-    if (painter().isActive()) painter().end();
+    endPainting();
     pictureTwips_ = {widthTwips, heightTwips};
     image_ = QImage(pixels(widthTwips, resolution_), pixels(heightTwips, resolution_), QImage::Format_RGB32);
     image_.fill(Qt::white);
@@ -60,7 +62,7 @@ void PictureSurface::setScale(double width, double height) {
 
 void PictureSurface::clear() {
     if (image_.isNull()) return;
-    if (painter().isActive()) painter().end();
+    endPainting();
     image_.fill(Qt::white);
     painter().begin(&image_);
     mapScaleTo(image_.size());

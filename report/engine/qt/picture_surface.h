@@ -15,6 +15,7 @@ namespace ky {
 class PictureSurface final : public PainterSurface {
 public:
     explicit PictureSurface(const QtTextMetrics& metrics, double resolution = 1.0);
+    ~PictureSurface() override;
 
     // The page drawn so far; drawing ends until the next page.
     QImage image();

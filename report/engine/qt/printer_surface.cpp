@@ -25,6 +25,11 @@ PrinterSurface::PrinterSurface(const QtTextMetrics& metrics, const QString& devi
     if (const int dpi = resolutionForQuality(settings.printQuality); dpi > 0) printer_.setResolution(dpi);
 }
 
+PrinterSurface::~PrinterSurface() {
+    if (painter().isActive()) printer_.abort();
+    endPainting();
+}
+
 QStringList installedPrinters() { return QPrinterInfo::availablePrinterNames(); }
 
 QString defaultPrinter() { return QPrinterInfo::defaultPrinterName(); }

@@ -17,6 +17,8 @@ class PrinterSurface final : public PagedSurface {
 public:
     // An empty device name prints on the default printer.
     PrinterSurface(const QtTextMetrics& metrics, const QString& deviceName, const PrinterSettings& settings);
+    // A job left unfinished (no endDoc) is aborted rather than sent half printed.
+    ~PrinterSurface() override;
 
     void setDocumentName(const QString& name) override { printer_.setDocName(name); }
     const QPrinter& printer() const { return printer_; }

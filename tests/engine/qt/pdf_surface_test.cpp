@@ -100,6 +100,23 @@ TEST(PdfSurface, WmfPictureStaysVectors) {
     EXPECT_EQ(page.pixel(144, 250), qRgb(255, 255, 255));
 }
 
+// Dropped before the end of the document (a run cut short), the surface
+// still closes the file: the pages drawn so far are there and it reads.
+TEST(PdfSurface, DroppedBeforeTheEndKeepsThePagesDrawn) {
+    if (QStandardPaths::findExecutable(u"pdfinfo"_qs).isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"cut.pdf"_qs);
+    {
+        const QtTextMetrics metrics;
+        PdfSurface pdf(metrics, path);
+        drawPage(pdf, 9, 1, {11906, 16838}, u"first"_qs);
+        pdf.openPage(2);
+        pdf.drawLine({1000, 3000}, {5000, 3000}, 0, 1);
+    }
+    EXPECT_TRUE(run(u"pdfinfo"_qs, {path}).contains(u"Pages:           2"_qs));
+}
+
 TEST(PdfSurface, UnwritablePathIsAnError) {
     const QtTextMetrics metrics;
     PdfSurface pdf(metrics, u"/nonexistent-folder/out.pdf"_qs);

@@ -6,6 +6,8 @@
 
 #include <QFontInfo>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace ky {
@@ -53,6 +55,14 @@ TEST(PictureSurface, ZoomedFontsKeepTheirSizeOnThePage) {
     EXPECT_NEAR(bigInk.right() / 2.0, smallInk.right(), 2);
     EXPECT_NEAR(bigInk.top() / 2.0, smallInk.top(), 2);
     EXPECT_NEAR(bigInk.bottom() / 2.0, smallInk.bottom(), 2);
+}
+
+// A host may drop the surface in the middle of a page (a run that ends
+// without asking for the picture): the painter lets go of it first.
+TEST(PictureSurface, CanBeDroppedWhileAPageIsDrawn) {
+    auto page = std::make_unique<PictureFixture>();
+    page->surface.drawLine({1000, 2000}, {5000, 2000}, 0, 1);
+    page.reset();
 }
 
 TEST(PictureSurface, LinesAndFillsLandWhereDrawn) {
