@@ -49,6 +49,11 @@ for f in $(cat "$dir/list"); do [ -s "$f" ] || fail "emf: $f is missing or empty
 set +e
 "$kyreport" render "${fees[@]}" --out "$dir/pages.txt" 2> /dev/null; code=$?
 [ $code -eq 2 ] || fail ".txt: exit $code"
+for zoom in 0 9 1001 abc 1.5; do
+  out=$("$kyreport" render "${fees[@]}" --out "$dir/z.png" --zoom "$zoom" 2>&1); code=$?
+  [ $code -eq 2 ] && [[ $out == *"--zoom is a whole percentage from 10 to 1000, not '$zoom'"* ]] ||
+    fail "--zoom $zoom: exit $code, said '$out'"
+done
 "$kyreport" render "${fees[@]}" 2> /dev/null; code=$?
 [ $code -eq 2 ] || fail "no --out: exit $code"
 "$kyreport" render "${fees[@]}" --out "$dir/some.emf" --pages 2 2> /dev/null; code=$?

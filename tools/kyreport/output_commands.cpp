@@ -174,8 +174,13 @@ int render(const QStringList& args, const Output& io) {
     OptionParser options(args, {"--data", "--rpd", "--out", "--pages", "--zoom", "--key"});
     bool zoomOk = true;
     const int zoom = options.value("--zoom", QStringLiteral("100")).toInt(&zoomOk);
-    if (!validInputOptions(options) || !options.has("--out") || !zoomOk || zoom < 10 || zoom > 1000) {
+    if (!validInputOptions(options) || !options.has("--out")) {
         io.error(options.ok() ? kRenderUsage : options.error() + u'\n' + kRenderUsage);
+        return exitUsage;
+    }
+    if (!zoomOk || zoom < 10 || zoom > 1000) {
+        io.error(QStringLiteral("kyreport render: --zoom is a whole percentage from 10 to 1000, not '%1'")
+                     .arg(options.value("--zoom")));
         return exitUsage;
     }
     const QString suffix = QFileInfo(options.value("--out")).suffix().toLower();
