@@ -9,6 +9,8 @@
 #include "platform/com_error.h"
 #include "report/api/report_output.h"
 #include "report/api/system_print_targets.h"
+#include "report/engine/emf/virtual_printer.h"
+#include "report/engine/emf/virtual_printer_config.h"
 #include "report/engine/fill/print_pages.h"
 #include "report/engine/output/page_files.h"
 #include "report/engine/page_range.h"
@@ -203,12 +205,24 @@ int render(const QStringList& args, const Output& io) {
     return picture ? renderPictures(*run, out, pages, zoom, io) : renderPdf(*run, out, pages, io);
 }
 
+// The virtual printer's page files are named by its configuration, each job
+// numbering from 1: the user is told where the pages went.
+void listVirtualPrinterPages(int pages, const Output& io) {
+    const auto config = readVirtualPrinterConfig(RegistryStore(RegistryStore::defaultPath()));
+    if (!config) return;
+    for (int page = 1; page <= pages; ++page) io.print(config->suffix.pageFile(config->outputFile, page) + u'\n');
+}
+
 int print(const QStringList& args, const Output& io) {
     OptionParser options(args, {"--data", "--rpd", "--printer", "--pages", "--copies"});
     bool copiesOk = true;
     const int copies = options.value("--copies", QStringLiteral("1")).toInt(&copiesOk);
-    if (!validInputOptions(options) || !copiesOk || copies < 1) {
+    if (!validInputOptions(options)) {
         io.error(options.ok() ? kPrintUsage : options.error() + u'\n' + kPrintUsage);
+        return exitUsage;
+    }
+    if (!copiesOk || copies < 1) {
+        io.error(QStringLiteral("kyreport print: --copies is a whole number from 1, not '%1'").arg(options.value("--copies")));
         return exitUsage;
     }
     const auto service = hostPrinters();
@@ -239,7 +253,13 @@ int print(const QStringList& args, const Output& io) {
         return exitFailed;
     }
     endProgress(io, begun);
+    const QString pages = options.value("--pages", QStringLiteral("ALL"));
+    if (printed == 0) {
+        io.error(QStringLiteral("kyreport print: the report has no page in '%1'").arg(pages));
+        return exitFailed;
+    }
     io.print(QStringLiteral("%1: %2 page(s)\n").arg(printer).arg(printed));
+    if (printer == VirtualPrinter::deviceName()) listVirtualPrinterPages(printed, io);
     return exitOk;
 }
 

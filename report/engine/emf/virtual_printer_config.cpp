@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace ky {
@@ -50,6 +51,18 @@ Status writeDefaultIni(const QString& path) {
     return defaultIni().save(path);
 }
 
+// A Windows drive path names no place here: "C:\" (where the report object
+// sets the printer back after its outputs) or a configuration made on
+// Windows lands in the default output folder, the part after the drive kept.
+QString localOutputFile(const QString& configured) {
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]*"));
+    const QRegularExpressionMatch match = drive.match(configured);
+    if (!match.hasMatch()) return configured;
+    QString rest = configured.mid(match.capturedLength());
+    rest.replace(u'\\', u'/');
+    return defaultOutputFolder() + u'/' + rest;
+}
+
 }  // namespace
 
 Result<VirtualPrinterConfig> parseVirtualPrinterConfig(const QString& iniPath) {
@@ -58,7 +71,7 @@ Result<VirtualPrinterConfig> parseVirtualPrinterConfig(const QString& iniPath) {
     const IniFile& ini = loaded.value();
     Result<PageNumberSuffix> suffix = PageNumberSuffix::parse(ini.value(kOptions, QStringLiteral("AddFileNameSuffix"), kDefaultSuffix));
     if (!suffix) return fail(suffix.error() + QStringLiteral(" (in %1)").arg(iniPath));
-    VirtualPrinterConfig config{ini.value(kAutoSave, QStringLiteral("OutputFile")),
+    VirtualPrinterConfig config{localOutputFile(ini.value(kAutoSave, QStringLiteral("OutputFile"))),
                                 ini.value(kOptions, QStringLiteral("m_bCreateFileForEachPage"), QStringLiteral("1")) != u"0"_qs,
                                 resolutionOf(ini.value(kOptions, QStringLiteral("m_strResolution"))),
                                 {ini.value(kOptions, QStringLiteral("m_bGrayscale")).trimmed() == u"1"_qs,

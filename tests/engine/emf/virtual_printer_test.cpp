@@ -59,6 +59,25 @@ TEST_F(VirtualPrinterTest, OptionsChangeTheFileNamesResolutionAndColours) {
     EXPECT_TRUE(emfToSvg(path(u"gray0001.emf"_s)).value_or(QString()).contains(u"#4C4C4C"_s));  // red as gray
 }
 
+// "C:\" is where the report object sets the printer back after its outputs;
+// a drive path means the default output folder here, not a file in the
+// printing program's folder named after the drive.
+TEST_F(VirtualPrinterTest, WindowsDrivePathsLandInTheDefaultOutputFolder) {
+    const struct {
+        QString configured, firstPage;
+    } cases[] = {{u"C:\\"_s, u"home/Documents/0001.emf"_s},
+                 {u"d:/reports\\day.emf"_s, u"home/Documents/reports/day0001.emf"_s}};
+    ASSERT_TRUE(QDir().mkpath(path(u"home/Documents/reports"_s)));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.configured.toStdString());
+        configure(c.configured, {{u"AddFileNameSuffix"_s, u"%04d"_s}});
+        const auto surface = printPages(1);
+        ASSERT_TRUE(surface);
+        EXPECT_EQ(surface->writtenFiles(), QStringList{path(c.firstPage)});
+        EXPECT_TRUE(surface->error().isEmpty()) << surface->error().toStdString();
+    }
+}
+
 TEST_F(VirtualPrinterTest, RefusedSuffixStopsTheJobBeforeAnyFile) {
     configure(path(u"r.emf"_s), {{u"AddFileNameSuffix"_s, u"%s%n"_s}});
     const auto job = VirtualPrinter(registry(), noPictures).startJob(metrics_);
