@@ -14,8 +14,9 @@ fees=("$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json")
 out=$("$kyreport" render "${fees[@]}" --out "$dir/fees.PDF")
 [ "$out" = "$dir/fees.PDF" ] || fail "pdf: printed '$out'"
 pdfinfo "$dir/fees.PDF" | grep -q '^Pages: *4$' || fail "pdf: not 4 pages"
-# Up to 角: Qt's PDF writer gives glyphs shared with a radical the radical's code (⻆).
-pdftotext "$dir/fees.PDF" - | grep -q '伍仟贰佰肆拾捌元伍' || fail "pdf: no grand total in capitals as text"
+# 角 and 页 share their glyphs with radicals (⻆, ⻚): the text still extracts as written.
+pdftotext "$dir/fees.PDF" - | grep -q '伍仟贰佰肆拾捌元伍角整' || fail "pdf: no grand total in capitals as text"
+pdftotext "$dir/fees.PDF" - | grep -q '第1页/共4页' || fail "pdf: no page number as text"
 pdftotext "$dir/fees.PDF" - | grep -q '2026-12-10' || fail "pdf: no settlement date as text"
 pdffonts "$dir/fees.PDF" | grep -q 'NotoSerifCJK.* yes ' || fail "pdf: the CJK face is not embedded"
 

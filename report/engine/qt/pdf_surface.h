@@ -16,8 +16,14 @@ public:
     PdfSurface(const QtTextMetrics& metrics, const QString& path);
     ~PdfSurface() override;
     void setDocumentName(const QString& name) override { writer_.setTitle(name); }
+    void endDoc() override;
 
 private:
+    // Ends the file and points its text mapping at the ideographs the
+    // radicals of the CJK faces share their glyphs with.
+    void finishFile();
+
+    QString path_;
     QPdfWriter writer_;
 };
 
