@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # kyreport data: the example data's record sets, standard input, counts, and
 # the error object with status 2 when the data cannot be converted.
-set -euo pipefail
-kyreport=$1
-examples=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/test_preamble.sh"
 
 "$kyreport" data "$examples/blood_count.json" > "$dir/out.json"
 grep -q '"message": ""' "$dir/out.json" || fail "no empty message"

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # kyreport dump: the example reports filled page by page with fixed text
 # widths; one page as the preview asks for it; a range; and the errors.
-set -euo pipefail
-kyreport=$1
-examples=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export QT_QPA_PLATFORM=offscreen
+source "$(dirname "$0")/test_preamble.sh"
 dump() { "$kyreport" dump "$@" --metrics fixed; }
 
 dump "$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json" > "$dir/fees.json"

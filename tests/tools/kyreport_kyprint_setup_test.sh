@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # kyreport kyprint-setup against a private registry store and config folder.
-set -euo pipefail
-kyreport=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "$0")/test_preamble.sh"
 export KY_REGISTRY=$dir/registry.reg HOME=$dir/home XDG_CONFIG_HOME=$dir/config
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$kyreport" kyprint-setup >/dev/null
 ini=$dir/config/kyreport/kyprint.ini

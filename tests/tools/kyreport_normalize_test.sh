@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # kyreport normalize: the example templates are in normalised form already,
 # an .rpd gives the same template as its .rpx, and a broken template exits 2.
-set -euo pipefail
-kyreport=$1
-examples=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/test_preamble.sh"
 
 for template in "$examples"/*.rpx; do
   "$kyreport" normalize "$template" --out "$dir/once.rpx"

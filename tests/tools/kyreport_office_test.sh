@@ -2,15 +2,9 @@
 # What an office suite makes of our files, where LibreOffice is installed:
 # the .doc opens with one page per report page and the text of the pages,
 # and an EMF page file opens as a drawing with its text.
-set -euo pipefail
-kyreport=$1
-examples=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*"; exit 77; }
+source "$(dirname "$0")/test_preamble.sh"
 command -v soffice > /dev/null || skip "LibreOffice (soffice) is not installed"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-export QT_QPA_PLATFORM=offscreen KY_REGISTRY="$dir/registry.reg" XDG_CONFIG_HOME="$dir/config"
+export KY_REGISTRY="$dir/registry.reg" XDG_CONFIG_HOME="$dir/config"
 fees=("$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json")
 
 # A profile of its own, so that no running office or earlier test holds a lock.

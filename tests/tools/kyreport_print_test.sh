@@ -2,12 +2,7 @@
 # kyreport print and printers through a real CUPS queue: a cups-pdf printer
 # "kytest" (cupsd is started when it is not running), a report printed on
 # it, and the PDF that comes out checked for its pages. Every wait is bounded.
-set -euo pipefail
-kyreport=$1
-examples=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*"; exit 77; }
-export QT_QPA_PLATFORM=offscreen
+source "$(dirname "$0")/test_preamble.sh"
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 command -v cupsd > /dev/null && command -v lpadmin > /dev/null && [ -f "$ppd" ] ||
@@ -20,9 +15,9 @@ if ! scheduler_up; then
   scheduler_up || skip "cupsd did not come up within 10 seconds"
 fi
 added_queue=false
-before=$(mktemp)
+before=$dir/before
 # The queue goes again when this test added it, so the machine keeps its printers.
-trap 'rm -f "$before"; if $added_queue; then lpadmin -x kytest 2> /dev/null || true; fi' EXIT
+trap 'rm -rf "$dir"; if $added_queue; then lpadmin -x kytest 2> /dev/null || true; fi' EXIT
 if ! lpstat -p kytest > /dev/null 2>&1; then
   lpadmin -p kytest -E -v cups-pdf:/ -P "$ppd" 2> /dev/null || skip "cannot add the cups-pdf queue (lpadmin)"
   added_queue=true

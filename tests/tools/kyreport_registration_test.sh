@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # kyreport register / classes / unregister against a private registry store.
-set -euo pipefail
-kyreport=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "$0")/test_preamble.sh"
 export KY_REGISTRY=$dir/registry.reg
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$kyreport" --help | grep -q 'register' || fail "--help does not list register"
 "$kyreport" --help | grep -q 'classes' || fail "--help does not list classes"

@@ -2,13 +2,7 @@
 # kyreport render: PDF files with every page and their text, one picture per
 # page named NAME_NNN.EXT (a single page as NAME.EXT), the zoom, the key
 # field in the name, and the errors.
-set -euo pipefail
-kyreport=$1
-examples=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export QT_QPA_PLATFORM=offscreen
+source "$(dirname "$0")/test_preamble.sh"
 fees=("$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json")
 
 out=$("$kyreport" render "${fees[@]}" --out "$dir/fees.PDF")

@@ -3,13 +3,8 @@
 # and registry: the page files are listed, and they land in the default output
 # folder after the report object has set the printer back to "C:\"; pages
 # and copies that cannot be printed are errors that say why.
-set -euo pipefail
-kyreport=$1
-examples=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export QT_QPA_PLATFORM=offscreen HOME=$dir/home XDG_CONFIG_HOME=$dir/config KY_REGISTRY=$dir/registry.reg
+source "$(dirname "$0")/test_preamble.sh"
+export HOME=$dir/home XDG_CONFIG_HOME=$dir/config KY_REGISTRY=$dir/registry.reg
 mkdir -p "$HOME"
 cd "$dir"
 fees=("$examples/templates/lab_fees.rpx" --data "$examples/data/lab_fees.json")
