@@ -45,10 +45,14 @@ echo
 
 echo "== kyreport render: the three reports as PDF, PNG pages, EMF pages, a .mht web page and a .doc document"
 out=$(cd "$root/.." && pwd)/out
-mkdir -p "$out"
+mkdir -p "$out/emf"
 for report in blood_routine lab_fees specimen_batch; do
   for format in pdf png emf mht doc; do
-    "$bin/kyreport" render "$root/templates/$report.rpx" --data "$root/data/$report.json" --out "$out/$report.$format" \
+    # The .mht and .doc outputs are assembled from page files named as the
+    # .emf output of the same name would be, and delete them: EMF pages go aside.
+    target=$out/$report.$format
+    [ "$format" = emf ] && target=$out/emf/$report.emf
+    "$bin/kyreport" render "$root/templates/$report.rpx" --data "$root/data/$report.json" --out "$target" \
       | sed 's/^/   /'
   done
 done
