@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-
 namespace ky {
 
 namespace {
