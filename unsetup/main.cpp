@@ -1,4 +1,5 @@
 // unsetup: removes an installation as its Setup.log says.
+#include "platform/qt_warnings.h"
 #include "unsetup/command_line.h"
 #include "unsetup/exit_status.h"
 #include "unsetup/program_forms.h"
@@ -46,6 +47,7 @@ int runGuarded(int& argc, char** argv, bool windows, Run run) {
 
 int main(int argc, char** argv) {
     using namespace ky::unsetup;
+    ky::hideQtWarningsUnlessDebugging();
     const auto line = readCommandLine(argumentsOf(argc, argv));
     if (!line) {
         std::fprintf(stderr, "%s\n%s\n", qPrintable(line.error()), qPrintable(kUsage.toString()));

@@ -1,6 +1,7 @@
 #include "report/engine/page_range.h"
 
 #include "report/template/value_text.h"
+#include "platform/saturating_int.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ namespace {
 int wholeNumber(QStringView text) {
     const double number = readNumber(text.trimmed());
     if (!std::isfinite(number)) return 0;
-    return static_cast<int>(std::clamp(std::round(number), -2147483648.0, 2147483647.0));
+    return roundedInt(number);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "report/template/record_fields.h"
 
 #include "report/template/dom_helpers.h"
+#include "platform/saturating_int.h"
 
 #include <cmath>
 #include <limits>
@@ -11,12 +12,8 @@ namespace {
 
 QString tagName(const char* tag) { return QString::fromLatin1(tag); }
 
-int toInt(double value) {
-    const double rounded = std::nearbyint(value);
-    if (rounded > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (rounded < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<int>(rounded);
-}
+// Half to even, as the platform rounds.
+int toInt(double value) { return saturatingInt(std::nearbyint(value)); }
 
 }  // namespace
 

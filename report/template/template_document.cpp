@@ -3,14 +3,17 @@
 #include "report/template/dom_helpers.h"
 #include "report/template/record_fields.h"
 #include "report/template/xml_document.h"
+#include "platform/saturating_int.h"
 
 #include <algorithm>
 
 namespace ky {
 
-namespace {
+int pageNumberOf(pugi::xml_node page) {
+    return saturatingInt(readNumber(GetChildText(page, QStringLiteral("PageNo"), {})));
+}
 
-int pageNumberOf(pugi::xml_node page) { return static_cast<int>(readNumber(GetChildText(page, QStringLiteral("PageNo"), {}))); }
+namespace {
 
 void writeSetup(RecordWriter& size, const PageSetup& setup) {
     size.number("PageWidth", setup.PageWidth);

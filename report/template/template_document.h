@@ -45,6 +45,10 @@ public:
     virtual void xmlSaved(const QString& xml, const StreamPtr& stream, bool& isOk) { (void)xml, (void)stream, (void)isOk; }
 };
 
+// A page record's PageNo, read leniently; a number beyond an int's range
+// saturates (no page has it).
+int pageNumberOf(pugi::xml_node page);
+
 class TemplateDocument {
 public:
     // The session's report name, when set, wins over the template's; `view`

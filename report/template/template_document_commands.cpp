@@ -7,6 +7,7 @@
 #include "report/template/report_data_file.h"
 #include "report/template/xml_document.h"
 #include "report/data/record_set_bundle.h"
+#include "platform/saturating_int.h"
 
 namespace ky {
 
@@ -61,13 +62,13 @@ Status TemplateDocument::importPages(const StreamPtr& stream, int pageCount, pug
         QStringLiteral("您要导入的报表包含%1页，请输入要导入的页码，导入所有页请输入-1，注意：如果导入所有页，将清除现有的所有页")
             .arg(pageCount));
     if (!answer) return {};
-    const int wanted = static_cast<int>(readNumber(*answer));
+    const int wanted = saturatingInt(readNumber(*answer));
     if (wanted == -1) return loadRPX(stream);
     if (wanted <= 0) return {};
     // The chosen page goes into the page shown; a number without a page clears it.
     pugi::xml_node chosen;
     for (pugi::xml_node page : imported.child("Report").child("Pages").children("Page")) {
-        if (static_cast<int>(readNumber(QString::fromUtf8(page.child_value("PageNo")))) == wanted) {
+        if (pageNumberOf(page) == wanted) {
             chosen = page;
             break;
         }

@@ -2,6 +2,7 @@
 
 #include "tools/kyreport/command.h"
 
+#include "platform/qt_warnings.h"
 #include "report/engine/qt/project_fonts.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,8 @@ std::unique_ptr<QCoreApplication> applicationFor(const Command* command, int& ar
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Every command says in its own words what went wrong.
+    ky::hideQtWarningsUnlessDebugging();
     const auto commands = allCommands();
     const auto app = applicationFor(commandNamed(commands, argc, argv), argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -23,7 +23,7 @@ Result<QByteArray> normalized(const StreamPtr& source) {
     if (Status loaded = document.loadRPX(source); !loaded) return fail(loaded.error());
     std::vector<int> numbers;
     for (pugi::xml_node page : document.document().child("Report").child("Pages").children("Page"))
-        numbers.push_back(static_cast<int>(readNumber(QString::fromUtf8(page.child_value("PageNo")))));
+        numbers.push_back(pageNumberOf(page));
     std::sort(numbers.begin(), numbers.end());
     for (int n : numbers) {
         if (Status shown = document.showPage(n); !shown) return fail(shown.error());

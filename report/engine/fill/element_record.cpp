@@ -1,5 +1,6 @@
 #include "report/engine/fill/element_record.h"
 
+#include "platform/saturating_int.h"
 #include "report/template/dom_helpers.h"
 #include "report/template/value_text.h"
 
@@ -55,7 +56,7 @@ double ElementRecord::number(const char* tag, double fallback) const {
 
 int ElementRecord::integer(const char* tag, int fallback) const {
     const double value = number(tag, fallback);
-    return static_cast<int>(std::clamp(std::round(value), -2147483648.0, 2147483647.0));
+    return roundedInt(value);
 }
 
 bool ElementRecord::flag(const char* tag, bool fallback) const {

@@ -1,5 +1,6 @@
 #include "report/engine/fill/print_pages.h"
 
+#include "platform/saturating_int.h"
 #include "report/engine/fill/child_reports.h"
 #include "report/engine/fill/element_printers.h"
 #include "report/engine/fill/element_record.h"
@@ -81,7 +82,7 @@ QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom) {
     if (target.isPrinter()) {
         zoom = 100;
         target.setScale(across, down);  // twips, as the printer counts them
-        target.setPaperSize(static_cast<int>(size.number("PageSize", 9)));
+        target.setPaperSize(saturatingInt(size.number("PageSize", 9)));
         if (target.paperSize() == 256) target.setPaperDimensions(width, height);
         if (orientation == 1 || orientation == 2) target.setOrientation(orientation);
         return origin;

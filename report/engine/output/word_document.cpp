@@ -1,5 +1,7 @@
 #include "report/engine/output/word_document.h"
 
+#include "platform/saturating_int.h"
+
 #include <QSaveFile>
 #include <QSizeF>
 
@@ -36,7 +38,7 @@ QByteArray hexLines(const QByteArray& bytes) {
     return lines;
 }
 
-QByteArray number(double value) { return QByteArray::number(static_cast<qint64>(value)); }
+QByteArray number(double value) { return QByteArray::number(saturatingInt(value)); }
 
 // One page: the picture stretched over the whole page, then a page break.
 QByteArray pagePicture(const QByteArray& emf, const QSizeF& page, bool last) {

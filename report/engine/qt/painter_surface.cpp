@@ -56,7 +56,7 @@ void PainterSurface::drawLineOfText(QPointF at, const QString& line, const Surfa
     // Text takes only the pen's colour: a line's pen of that colour stays.
     const QColor ink = colorOf(color);
     if (painter_.pen().color() != ink) painter_.setPen(ink);
-    painter_.drawText(QPointF(at.x(), at.y() + qtMetrics_.ascent(font)) / scale, line);
+    drawTextLine(QPointF(at.x(), at.y() + qtMetrics_.ascent(font)) / scale, line);
 }
 
 void PainterSurface::printText(QPointF at, const QString& text, int color) {

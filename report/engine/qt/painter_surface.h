@@ -40,6 +40,9 @@ protected:
     // The font as it is drawn in logical twips (20 a point unless the device
     // counts points otherwise).
     virtual SurfaceFont logicalFont(const SurfaceFont& font) const { return font; }
+    // Draws one line of text from its baseline's start, in the painter's
+    // font and pen.
+    virtual void drawTextLine(QPointF baseline, const QString& line) { painter_.drawText(baseline, line); }
 
 private:
     // One laid-out line with its top-left corner at `at`.

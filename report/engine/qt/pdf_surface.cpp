@@ -14,12 +14,18 @@ PdfSurface::~PdfSurface() { finishFile(); }
 
 void PdfSurface::endDoc() { finishFile(); }
 
+void PdfSurface::drawTextLine(QPointF baseline, const QString& line) {
+    glyphText_.note(line, painter().font());
+    PagedSurface::drawTextLine(baseline, line);
+}
+
 void PdfSurface::finishFile() {
     if (!painter().isActive()) return;
+    const auto fonts = glyphText_.fontTexts(painter().paintEngine());
     PagedSurface::endDoc();
-    // The file is complete and readable either way: a mapping left as Qt
-    // wrote it only extracts some characters as their radicals.
-    static_cast<void>(mapRadicalsToIdeographs(path_));
+    // The file is complete and readable either way: maps left as Qt wrote
+    // them only extract some characters wrongly or not at all.
+    static_cast<void>(mendPdfText(path_, fonts));
 }
 
 }  // namespace ky

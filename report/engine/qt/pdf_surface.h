@@ -3,6 +3,7 @@
 // (CJK included), lines and fills stay vectors.
 
 #include "report/engine/qt/paged_surface.h"
+#include "report/engine/qt/pdf_glyph_text.h"
 
 #include <QPdfWriter>
 
@@ -18,13 +19,18 @@ public:
     void setDocumentName(const QString& name) override { writer_.setTitle(name); }
     void endDoc() override;
 
+protected:
+    void drawTextLine(QPointF baseline, const QString& line) override;
+
 private:
-    // Ends the file and points its text mapping at the ideographs the
-    // radicals of the CJK faces share their glyphs with.
+    // Ends the file and completes its text maps: every glyph drawn gets the
+    // characters it was shaped from, and radicals the CJK faces share with
+    // ideographs read as the ideographs.
     void finishFile();
 
     QString path_;
     QPdfWriter writer_;
+    PdfGlyphText glyphText_;
 };
 
 }  // namespace ky

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 namespace ky {
 
@@ -72,6 +74,34 @@ int mendCode(QByteArray& pdf, const Token& code) {
     return 1;
 }
 
+// The value of a code of up to eight digits.
+std::optional<quint32> codeValue(const QByteArray& pdf, const Token& code) {
+    if (code.kind != Token::Code || code.size == 0 || code.size > 8) return std::nullopt;
+    quint32 value = 0;
+    for (qsizetype k = 0; k < code.size; ++k) {
+        const int digit = hexDigit(pdf[code.at + k]);
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + static_cast<quint32>(digit);
+    }
+    return value;
+}
+
+// A text entry: UTF-16 code units, four digits each.
+QString codeText(const QByteArray& pdf, const Token& code) {
+    QString text;
+    if (code.kind != Token::Code || code.size % 4 != 0) return text;
+    for (qsizetype k = 0; k < code.size; k += 4) {
+        char16_t unit = 0;
+        for (qsizetype d = 0; d < 4; ++d) {
+            const int digit = hexDigit(pdf[code.at + k + d]);
+            if (digit < 0) return {};
+            unit = static_cast<char16_t>(unit * 16 + digit);
+        }
+        text += QChar(unit);
+    }
+    return text;
+}
+
 bool sameCode(const QByteArray& pdf, const Token& a, const Token& b) {
     return a.kind == Token::Code && b.kind == Token::Code &&
            QByteArrayView(pdf).sliced(a.at, a.size).compare(QByteArrayView(pdf).sliced(b.at, b.size), Qt::CaseInsensitive) == 0;
@@ -105,6 +135,113 @@ int mendMap(QByteArray& pdf, qsizetype from, qsizetype to) {
     return changed;
 }
 
+using TextMap = std::map<quint32, QString>;
+
+// The entries of a map: characters, and ranges with a list or a first text
+// (counting up in its last code unit). Ranges are bounded by their codes'
+// four digits.
+TextMap readTextMap(const QByteArray& pdf, qsizetype from, qsizetype to) {
+    TextMap map;
+    Tokens tokens(pdf, from, to);
+    for (Token token = tokens.next(); token.kind != Token::End; token = tokens.next()) {
+        if (isWord(pdf, token, "beginbfchar")) {
+            for (Token code = tokens.next(); code.kind == Token::Code; code = tokens.next()) {
+                const Token text = tokens.next();
+                if (const auto value = codeValue(pdf, code)) map[*value] = codeText(pdf, text);
+            }
+        } else if (isWord(pdf, token, "beginbfrange")) {
+            for (Token first = tokens.next(); first.kind == Token::Code; first = tokens.next()) {
+                const Token last = tokens.next(), text = tokens.next();
+                const auto low = codeValue(pdf, first), high = codeValue(pdf, last);
+                if (text.kind == Token::Open) {
+                    quint32 code = low.value_or(0);
+                    for (Token listed = tokens.next(); listed.kind == Token::Code; listed = tokens.next())
+                        if (low && high && code <= *high) map[code++] = codeText(pdf, listed);
+                    continue;
+                }
+                if (!low || !high || *high < *low || *high - *low > 0xFFFF) continue;
+                QString counted = codeText(pdf, text);
+                if (counted.isEmpty()) continue;
+                for (quint32 code = *low; code <= *high; ++code) {
+                    map[code] = counted;
+                    counted.back() = QChar(static_cast<char16_t>(counted.back().unicode() + 1));
+                }
+            }
+        }
+    }
+    return map;
+}
+
+QByteArray hexCode(quint32 value, int digits) {
+    return QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+}
+
+QByteArray hexText(const QString& text) {
+    QByteArray hex;
+    for (const QChar unit : text) hex += hexCode(unit.unicode(), 4);
+    return hex;
+}
+
+// The entries as character lists of at most a hundred each, as maps hold them.
+QByteArray writeTextMap(const TextMap& map) {
+    QByteArray out;
+    auto entry = map.begin();
+    while (entry != map.end()) {
+        QByteArray block;
+        int count = 0;
+        for (; entry != map.end() && count < 100; ++entry) {
+            if (entry->second.isEmpty() || entry->first > 0xFFFF) continue;
+            block += '<' + hexCode(entry->first, 4) + "> <" + hexText(entry->second) + ">\n";
+            ++count;
+        }
+        if (count) out += QByteArray::number(count) + " beginbfchar\n" + block + "endbfchar\n";
+    }
+    return out;
+}
+
+// Where object `number` starts ("N 0 obj" at the start of a line), or -1.
+qsizetype objectStart(const QByteArray& pdf, int number) {
+    const QByteArray head = QByteArray::number(number) + " 0 obj";
+    for (qsizetype at = pdf.indexOf(head); at >= 0; at = pdf.indexOf(head, at + 1))
+        if (at == 0 || pdf[at - 1] == '\n' || pdf[at - 1] == '\r') return at;
+    return -1;
+}
+
+// The object number after `key` in the object at `at` ("/ToUnicode 12 0 R").
+int referenceIn(const QByteArray& pdf, qsizetype at, QByteArrayView key) {
+    const qsizetype end = pdf.indexOf("endobj", at);
+    const qsizetype found = pdf.indexOf(key, at);
+    if (end < 0 || found < 0 || found > end) return 0;
+    qsizetype digit = found + key.size();
+    while (digit < end && isSpace(pdf[digit])) ++digit;
+    int number = 0;
+    for (; digit < end && pdf[digit] >= '0' && pdf[digit] <= '9' && number < 100000000; ++digit)
+        number = number * 10 + (pdf[digit] - '0');
+    return number;
+}
+
+// A font's text map with the noted entries in place of the writer's: the
+// map's head (its code space) as written, the character and range lists
+// written anew. Empty when the font has no plain map to complete.
+QByteArray completedMap(const QByteArray& pdf, int mapObject, const std::vector<PdfFontText::Entry>& noted) {
+    const qsizetype at = objectStart(pdf, mapObject);
+    if (at < 0) return {};
+    const qsizetype end = pdf.indexOf("endobj", at);
+    const qsizetype streamAt = pdf.indexOf("stream", at);
+    if (end < 0 || streamAt < 0 || streamAt > end) return {};
+    const qsizetype body = pdf.indexOf('\n', streamAt) + 1;
+    const qsizetype bodyEnd = pdf.lastIndexOf("endstream", end);
+    const qsizetype begin = pdf.indexOf("begincmap", body);
+    const qsizetype listsAt = pdf.indexOf("endcodespacerange", body);
+    const qsizetype close = pdf.indexOf("endcmap", body);
+    if (body <= 0 || bodyEnd < body || begin < 0 || listsAt < 0 || close < 0 || close > bodyEnd || listsAt > close)
+        return {};
+    TextMap map = readTextMap(pdf, listsAt, close);
+    for (const auto& entry : noted) map[entry.code] = entry.text;
+    const qsizetype listsStart = listsAt + qstrlen("endcodespacerange");
+    return pdf.mid(body, listsStart - body) + '\n' + writeTextMap(map) + pdf.mid(close, bodyEnd - close);
+}
+
 }  // namespace
 
 int mapRadicalsToIdeographs(QByteArray& pdf) {
@@ -118,12 +255,47 @@ int mapRadicalsToIdeographs(QByteArray& pdf) {
     return changed;
 }
 
-Status mapRadicalsToIdeographs(const QString& path) {
+int completeTextMaps(QByteArray& pdf, const std::vector<PdfFontText>& fonts) {
+    const qsizetype startxref = pdf.lastIndexOf("startxref");
+    const qsizetype trailer = pdf.lastIndexOf("trailer");
+    const qsizetype dictionary = trailer < 0 ? -1 : pdf.indexOf("<<", trailer);
+    if (startxref < 0 || dictionary < 0 || dictionary > startxref) return 0;
+    const QByteArray previous = pdf.mid(startxref + qstrlen("startxref")).trimmed().split('\n').value(0).trimmed();
+    const QByteArray oldTrailer = pdf.mid(dictionary + 2, startxref - dictionary - 2).trimmed();
+
+    QByteArray update;
+    std::map<int, qsizetype> offsets;
+    for (const auto& font : fonts) {
+        const qsizetype fontAt = objectStart(pdf, font.fontObject);
+        const int mapObject = fontAt < 0 ? 0 : referenceIn(pdf, fontAt, "/ToUnicode");
+        if (mapObject <= 0 || offsets.count(mapObject)) continue;
+        const QByteArray map = completedMap(pdf, mapObject, font.entries);
+        if (map.isEmpty()) continue;
+        if (update.isEmpty() && !pdf.endsWith('\n')) update += '\n';
+        offsets[mapObject] = pdf.size() + update.size();
+        update += QByteArray::number(mapObject) + " 0 obj\n<< /Length " + QByteArray::number(map.size()) +
+                  " >>\nstream\n" + map + "\nendstream\nendobj\n";
+    }
+    if (offsets.empty()) return 0;
+    const qsizetype xref = pdf.size() + update.size();
+    update += "xref\n0 1\n0000000000 65535 f \n";
+    for (const auto& [object, offset] : offsets)
+        update += QByteArray::number(object) + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    // The old trailer's entries (size, root, info, identity) stand, with the section before this one.
+    update += "trailer\n<< /Prev " + previous + ' ' + oldTrailer.left(oldTrailer.lastIndexOf(">>")).trimmed() +
+              " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += update;
+    return static_cast<int>(offsets.size());
+}
+
+Status mendPdfText(const QString& path, const std::vector<PdfFontText>& fonts) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) return fail(QStringLiteral("cannot read %1: %2").arg(path, in.errorString()));
     QByteArray pdf = in.readAll();
     in.close();
-    if (mapRadicalsToIdeographs(pdf) == 0) return {};
+    // Radicals first: the completed maps keep the writer's entries they do not replace.
+    const int radicals = mapRadicalsToIdeographs(pdf);
+    if (radicals + completeTextMaps(pdf, fonts) == 0) return {};
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit())
         return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));

@@ -1,5 +1,7 @@
 #include "report/engine/qt/picture_surface.h"
 
+#include "platform/saturating_int.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,8 +14,7 @@ constexpr double kScreenTwipsPerPixel = 15;
 constexpr double kMaxPixels = 20000;
 
 int pixels(double twips, double resolution) {
-    return static_cast<int>(std::clamp(std::lround(twips / kScreenTwipsPerPixel * resolution), 1L,
-                                       static_cast<long>(kMaxPixels)));
+    return std::clamp(roundedInt(twips / kScreenTwipsPerPixel * resolution), 1, static_cast<int>(kMaxPixels));
 }
 
 }  // namespace

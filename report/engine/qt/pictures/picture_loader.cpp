@@ -1,5 +1,6 @@
 #include "report/engine/qt/pictures/picture_loader.h"
 
+#include "platform/saturating_int.h"
 #include "report/engine/qt/pictures/metafile.h"
 #include "report/engine/qt/pictures/raster_decoder.h"
 
@@ -22,8 +23,8 @@ QImage metafilePicture(const QByteArray& bytes) {
     if (!renderer.isValid()) return {};
     QSizeF pixels = renderer.defaultSize();
     if (const auto twips = metafileSize(bytes)) pixels = *twips / kScreenTwipsPerPixel;
-    const QSize size(std::clamp(static_cast<int>(std::lround(pixels.width())), 1, kMaxPicturePixels),
-                     std::clamp(static_cast<int>(std::lround(pixels.height())), 1, kMaxPicturePixels));
+    const QSize size(std::clamp(roundedInt(pixels.width()), 1, kMaxPicturePixels),
+                     std::clamp(roundedInt(pixels.height()), 1, kMaxPicturePixels));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
