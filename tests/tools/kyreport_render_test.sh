@@ -56,7 +56,13 @@ done
 out=$("$kyreport" render "${fees[@]}" --out "$dir/none.png" --pages 9 2>&1); code=$?
 [ $code -eq 1 ] && [ "$out" = "kyreport: no page to write" ] && [ ! -e "$dir/none.png" ] ||
   fail "pictures beyond the last page: exit $code, said '$out'"
-"$kyreport" render "${fees[@]}" --out /nonexistent-folder/x.pdf 2> /dev/null; code=$?
-[ $code -eq 1 ] || fail "unwritable: exit $code"
+# One clear message of the program's own, without Qt's warnings before it.
+for ext in pdf png; do
+  out=$("$kyreport" render "${fees[@]}" --out "/nonexistent-folder/x.$ext" 2>&1); code=$?
+  [ $code -eq 1 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 1 ] && [[ $out == "kyreport: "*"/nonexistent-folder/x"* ]] ||
+    fail "unwritable .$ext: exit $code, said '$out'"
+done
+out=$(KY_QT_DEBUG=1 "$kyreport" render "${fees[@]}" --out /nonexistent-folder/x.pdf 2>&1)
+[[ $out == *QPainter* ]] || fail "KY_QT_DEBUG=1: Qt's warning is not shown: '$out'"
 set -e
 echo "kyreport render: ok"

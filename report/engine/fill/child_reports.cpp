@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ky {
 
@@ -21,6 +22,14 @@ struct Grid {
     int cellHeight = 0;
     int cells() const { return static_cast<int>(std::min<long long>(1LL * columns * rows, 2147483647)); }
 };
+
+// Whether a cell at `at` shows on the paper (empty: the paper is unknown, so
+// it may). Cells off the paper still take their rows, as on paper; only
+// their drawing, which nobody could see, is left out.
+bool onPaper(const QRectF& paper, QPointF at, const Grid& grid) {
+    return paper.isEmpty() || (at.x() <= paper.right() && at.y() <= paper.bottom() &&
+                               at.x() + grid.cellWidth >= paper.left() && at.y() + grid.cellHeight >= paper.top());
+}
 
 int wholeTwips(double value) { return static_cast<int>(std::clamp(std::round(value), -1e9, 1e9)); }
 
@@ -132,7 +141,7 @@ private:
         RecordSet& rows = *child->recordSet();
         if (rows.recordCount() > 0) static_cast<void>(rows.setAbsolutePosition(1));
         TotalsPair cellTotals;
-        const bool complete = printNested(report, child, cellTotals, origin);
+        const bool complete = printNested(report, child, cellTotals, origin, pass_.draw);
         if (!pass_.draw) return complete;
         const pugi::xml_node controls = mainControls(report.node());
         drawFrames(report, controls, origin);
@@ -149,15 +158,25 @@ private:
         const QString listName = report.text("ListName");
         const QStringList sums = pass_.draw ? numericFields(rows) : QStringList();
         bool complete = true;
+        // Past the last row, a cell that is not drawn depends only on the
+        // cursors and flags: once such a cell leaves them as it found them,
+        // every further one would too (a frame kilometres long costs no more
+        // than the paper it covers).
+        bool settled = false;
         for (int j = 0; j < grid.cells(); ++j) {
             if (stopAtEnd && rows.isEof()) break;
             const int column = across ? j % grid.columns : j / grid.rows;
             const int row = across ? j / grid.columns : j % grid.rows;
             const QPointF cell(origin.x() + column * grid.cellWidth, origin.y() + row * grid.cellHeight);
+            const bool drawCell = pass_.draw && onPaper(context_.paper, cell, grid);
+            const bool idle = !drawCell && rows.isEof();
+            if (idle && settled) continue;
+            std::optional<std::pair<QHash<QString, long>, QHash<QString, bool>>> before;
+            if (idle) before.emplace(context_.childCursor, context_.childMovedFlag);
             TotalsPair cellTotals;
-            const bool cellComplete = printNested(report, child, cellTotals, cell);
-            if (pass_.draw) {
-                if (!rows.isEof() && totals_.page.contains(key)) addRow(totals_.page[key], rows, sums);
+            const bool cellComplete = printNested(report, child, cellTotals, cell, drawCell);
+            if (pass_.draw && !rows.isEof() && totals_.page.contains(key)) addRow(totals_.page[key], rows, sums);
+            if (drawCell) {
                 PrintImages(context_, controls, child, cell);
                 PrintChecks(context_, controls, child, cell, pass_.page);
                 drawFrames(report, controls, cell);
@@ -170,6 +189,7 @@ private:
                 context_.childCursor.insert(key, rows.absolutePosition());
             }
             complete = complete && cellComplete;
+            settled = before && before->first == context_.childCursor && before->second == context_.childMovedFlag;
         }
         return complete && rows.isEof();
     }
@@ -181,10 +201,11 @@ private:
         if (!listName.isEmpty()) context_.childMovedFlag.insert(listName, moved);
     }
 
-    bool printNested(const ElementRecord& report, const RpdRecordSetPtr& child, TotalsPair& cellTotals, QPointF origin) {
+    bool printNested(const ElementRecord& report, const RpdRecordSetPtr& child, TotalsPair& cellTotals, QPointF origin,
+                     bool draw) {
         if (!hasNested(report.node())) return true;
         return PrintChildReports(context_, child, nestedReports(report.node()), cellTotals,
-                                 {pass_.page, origin, pass_.draw, pass_.depth + 1});
+                                 {pass_.page, origin, draw, pass_.depth + 1});
     }
 
     void drawFrames(const ElementRecord& report, pugi::xml_node controls, QPointF origin) {

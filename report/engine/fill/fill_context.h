@@ -31,6 +31,8 @@ struct FillContext {
     QHash<QString, long>& childCursor;
     // Whether a container moved to a new row after its last drawn cell.
     QHash<QString, bool>& childMovedFlag;
+    // The paper of the page drawn, in the target's twips (empty: not known).
+    QRectF paper;
     int totalPages = 0;
     int zoom = 100;
     int lineWidth = 1;     // XianKuan

@@ -71,14 +71,16 @@ void FilterFriendRecordSets(const ReportData& data) {
     }
 }
 
-// Sizes the target for a drawn page; gives the origin of its elements.
-QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom) {
+// Sizes the target for a drawn page; gives the origin of its elements and,
+// in `paper`, the whole page in the target's twips.
+QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom, QRectF& paper) {
     const QPointF origin(size.number("LeftMargin") * kTwipsPerCentimetre, size.number("TopMargin") * kTwipsPerCentimetre);
     const int orientation = size.integer("Orientation", 1);
     const double width = size.number("PageWidth") * kTwipsPerCentimetre;
     const double height = size.number("PageHeight") * kTwipsPerCentimetre;
     const bool landscape = orientation == 2;
     const double across = landscape ? height : width, down = landscape ? width : height;
+    paper = QRectF(0, 0, across, down);
     if (target.isPrinter()) {
         zoom = 100;
         target.setScale(across, down);  // twips, as the printer counts them
@@ -139,7 +141,7 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
                 const bool draw = target.isPrinter() ? pageList.contains(counter) : counter == request.requestedPage;
                 QPointF origin;
                 if (draw) {
-                    origin = setUpPage(target, ElementRecord(page.size), request.zoom);
+                    origin = setUpPage(target, ElementRecord(page.size), request.zoom, context.paper);
                     context.zoom = request.zoom;
                     target.openPage(counter);
                     ++pagesDrawn_;

@@ -153,6 +153,21 @@ TEST_F(ChildReportsTest, AMainAreaThatDoesNotFitItsFrameCountsAndDrawsNothing) {
     EXPECT_TRUE(cellTexts(filled.pages[0]).empty());
 }
 
+// A frame far taller than the paper (a stray number in a template): its rows
+// fill the cells in order as before, but only the cells on the paper are drawn.
+TEST_F(ChildReportsTest, CellsBeyondThePaperTakeTheirRowsAndDrawNothing) {
+    ChildReportLayout layout = itemsGrid(1);
+    layout.height = 1000000000;  // the most a frame holds: a thousand kilometres of 300-twip rows
+    const FilledReport filled = fixture.print(report({page(1, {.childReports = {childReport(layout)}})}));
+    EXPECT_EQ(filled.totalPages, 1);
+    ASSERT_EQ(filled.pages.size(), 1u);
+    const auto cells = cellTexts(filled.pages[0]);
+    // 29.7 cm of paper is 16838 twips: rows from 3000 down to 16800, three cells each.
+    ASSERT_EQ(cells.size(), 47u * 3);
+    EXPECT_EQ(cells[6], std::make_pair(u"T7"_qs, QPointF(0, 3600)));
+    EXPECT_EQ(cells.back(), std::make_pair(u"/"_qs, QPointF(4000, 16800)));
+}
+
 TEST_F(ChildReportsTest, AChildKeyThatNamesNoRecordSetDrawsNothing) {
     ChildReportLayout layout = itemsGrid(1);
     layout.key = u"nothing"_qs;
