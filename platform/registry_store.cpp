@@ -29,9 +29,6 @@ constexpr std::array<HiveNames, 4> kHiveNames{{
     {Hive::Users, u"HKEY_USERS", u"HKU"},
 }};
 
-// Updates take milliseconds; a lock held this long belongs to a stuck or
-// crashed writer, and the caller is better served by an error than a hang.
-constexpr int kLockTimeoutMs = 5000;
 // The text reader refuses larger files; one byte more lets it say so
 // without reading an arbitrarily large file into memory.
 constexpr qint64 kReadLimit = 1024 * 1024 + 1;
@@ -284,10 +281,10 @@ Result<RegistryTree> RegistryStore::read() const {
 
 namespace {
 
-QString lockErrorText(QLockFile::LockError error) {
+QString lockErrorText(QLockFile::LockError error, int timeoutMs) {
     switch (error) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("another writer has held it for more than %1 ms").arg(kLockTimeoutMs);
+        return QStringLiteral("another writer has held it for more than %1 ms").arg(timeoutMs);
     case QLockFile::PermissionError:
         return QStringLiteral("permission denied");
     case QLockFile::NoError:
@@ -303,8 +300,8 @@ Status RegistryStore::update(const std::function<void(RegistryTree&)>& change) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) return fail(QStringLiteral("cannot create folder %1").arg(folder));
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        return fail(QStringLiteral("cannot lock %1: %2").arg(path_, lockErrorText(lock.error())));
+    if (!lock.tryLock(lockTimeoutMs_))
+        return fail(QStringLiteral("cannot lock %1: %2").arg(path_, lockErrorText(lock.error(), lockTimeoutMs_)));
 
     auto current = read();
     // A file we cannot parse may hold someone's settings: leave it alone.

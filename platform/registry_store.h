@@ -74,7 +74,12 @@ private:
 // updates are made under an advisory lock and written atomically.
 class RegistryStore {
 public:
-    explicit RegistryStore(QString path) : path_(std::move(path)) {}
+    // Updates take milliseconds; a lock held this long belongs to a stuck or
+    // crashed writer, and the caller is better served by an error than a hang.
+    static constexpr int kLockTimeoutMs = 5000;
+
+    explicit RegistryStore(QString path, int lockTimeoutMs = kLockTimeoutMs)
+        : path_(std::move(path)), lockTimeoutMs_(lockTimeoutMs) {}
 
     // KY_REGISTRY when set, otherwise a per-user file.
     static QString defaultPath();
@@ -87,6 +92,7 @@ public:
 
 private:
     QString path_;
+    int lockTimeoutMs_;
 };
 
 }  // namespace ky
