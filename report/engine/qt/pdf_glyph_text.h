@@ -5,12 +5,11 @@
 // font's character map sends to it, and no text to glyphs that only an
 // OpenType substitution reaches (the CJK faces draw digits and letters with
 // such glyphs next to ideographs). Text drawn that way cannot be searched or
-// copied. This shapes each line as the painter does, remembers glyph by glyph
-// what it stands for, and reads back the codes the writer gave the glyphs, so
-// that the finished file's text maps can be completed.
+// copied. This draws each line from one layout and remembers, glyph by glyph,
+// what it stands for, then reads back the codes the writer gave the glyphs,
+// so that the finished file's text maps can be completed.
 
-#include <QFont>
-#include <QPaintEngine>
+#include <QPainter>
 #include <QString>
 
 #include <memory>
@@ -36,8 +35,9 @@ public:
     PdfGlyphText(const PdfGlyphText&) = delete;
     PdfGlyphText& operator=(const PdfGlyphText&) = delete;
 
-    // Notes the glyphs of one line as QPainter::drawText shapes it in `font`.
-    void note(const QString& line, const QFont& font);
+    // Draws one line from its baseline's start in the painter's font and pen,
+    // as QPainter::drawText does, noting its glyphs.
+    void drawLine(QPainter& painter, QPointF baseline, const QString& line);
 
     // The fonts the PDF writer behind `engine` has embedded so far, with the
     // text of every code whose glyph was noted. Read before the painter ends:

@@ -15,8 +15,7 @@ PdfSurface::~PdfSurface() { finishFile(); }
 void PdfSurface::endDoc() { finishFile(); }
 
 void PdfSurface::drawTextLine(QPointF baseline, const QString& line) {
-    glyphText_.note(line, painter().font());
-    PagedSurface::drawTextLine(baseline, line);
+    glyphText_.drawLine(painter(), baseline, line);
 }
 
 void PdfSurface::finishFile() {

@@ -3,7 +3,6 @@
 #include "report/engine/qt/radical_ideographs.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <map>
@@ -288,17 +287,25 @@ int completeTextMaps(QByteArray& pdf, const std::vector<PdfFontText>& fonts) {
     return static_cast<int>(offsets.size());
 }
 
+// Only what changed is written: the maps' entries in place (their length
+// stays) and the update after the end. A long report's file is not copied.
 Status mendPdfText(const QString& path, const std::vector<PdfFontText>& fonts) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) return fail(QStringLiteral("cannot read %1: %2").arg(path, in.errorString()));
-    QByteArray pdf = in.readAll();
-    in.close();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return fail(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    QByteArray pdf = file.readAll();
+    const qsizetype written = pdf.size();
     // Radicals first: the completed maps keep the writer's entries they do not replace.
-    const int radicals = mapRadicalsToIdeographs(pdf);
-    if (radicals + completeTextMaps(pdf, fonts) == 0) return {};
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+    const bool radicals = mapRadicalsToIdeographs(pdf) > 0;
+    const bool completed = completeTextMaps(pdf, fonts) > 0;
+    const auto put = [&](qsizetype at, qsizetype size) {
+        return file.seek(at) && file.write(pdf.constData() + at, size) == size;
+    };
+    if (radicals) {
+        const qsizetype first = pdf.indexOf("begincmap"), last = pdf.lastIndexOf("endcmap", written - 1);
+        if (!put(first, last - first)) return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    }
+    if (completed && !put(written, pdf.size() - written))
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return {};
 }
 
