@@ -291,7 +291,8 @@ int completeTextMaps(QByteArray& pdf, const std::vector<PdfFontText>& fonts) {
 // stays) and the update after the end. A long report's file is not copied.
 Status mendPdfText(const QString& path, const std::vector<PdfFontText>& fonts) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) return fail(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return fail(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
     QByteArray pdf = file.readAll();
     const qsizetype written = pdf.size();
     // Radicals first: the completed maps keep the writer's entries they do not replace.
