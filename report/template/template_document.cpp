@@ -96,8 +96,10 @@ Status TemplateDocument::loadRPX(const StreamPtr& stream) {
         pageCount_ = static_cast<int>(pageNodes().size());
         loaded = showPage(1);
     }
-    report_.remove_child("Controls");
-    report_.remove_child("Size");
+    // Every one of them: a second copy left behind would be taken for the
+    // page on the next load, so a saved template would not save the same.
+    while (report_.remove_child("Controls")) {}
+    while (report_.remove_child("Size")) {}
     return loaded;
 }
 

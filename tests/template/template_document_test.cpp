@@ -136,6 +136,23 @@ TEST(TemplateDocument, TheSinglePageFormBecomesPageOne) {
     EXPECT_STREQ(report.child("Pages").child("Page").child("Size").child_value("PageWidth"), "18.5");
 }
 
+// Copies of the single-page records beside the first go too: one left
+// behind would become the page on the next load.
+TEST(TemplateDocument, TheSinglePageFormLeavesNoCopyBehind) {
+    ReportSession session = named(u"R");
+    TemplateDocument document(session);
+    ASSERT_TRUE(document.loadRPX(
+        streamOf(u"<Report><Size><PageWidth>18.5</PageWidth></Size>x<Size/><Controls/><Controls/></Report>")));
+    const QByteArray first = document.save();
+    pugi::xml_document saved;
+    ASSERT_TRUE(loadXmlBytes(saved, first));
+    EXPECT_FALSE(saved.child("Report").child("Size"));
+    EXPECT_FALSE(saved.child("Report").child("Controls"));
+    TemplateDocument again(session);
+    ASSERT_TRUE(again.loadRPX(makeStream(first)));
+    EXPECT_EQ(again.save(), first);
+}
+
 TEST(TemplateDocument, WritingBackAppliesTheWritingRules) {
     ReportSession session = named(u"R");
     TemplateDocument document(session);
