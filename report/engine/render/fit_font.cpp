@@ -19,14 +19,18 @@ SurfaceFont FitFont(const Surface& surface, SurfaceFont font, const QRectF& rect
     const double pixel = surface.twipsPerPixelY() / kTwipsPerPoint;
     const double step = 2 * pixel;
     if (!(step > 0)) return font;
+    FittedFontMemo::Question question{text, font, rect.size(), format.layout, pixel};
+    if (const auto fitted = surface.fittedFonts().find(question)) return *fitted;
     for (;;) {
         const QRectF measured = surface.measureText(rect, text, font, format);
         const bool fits = measured.right() <= rect.right() + kTolerance && measured.bottom() <= rect.bottom() + kTolerance;
         const bool hopeless = measured.width() >= kHopelessRatio * rect.width() ||
                               measured.height() >= kHopelessRatio * rect.height();
-        if (fits || hopeless || font.size - step < pixel) return font;
+        if (fits || hopeless || font.size - step < pixel) break;
         font.size -= step;
     }
+    surface.fittedFonts().remember(std::move(question), font);
+    return font;
 }
 
 }  // namespace ky

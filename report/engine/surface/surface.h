@@ -5,6 +5,7 @@
 // widths are device pixels. The engine asks `isPrinter` where printing and
 // showing a page differ.
 
+#include "report/engine/surface/fitted_font_memo.h"
 #include "report/engine/surface/surface_font.h"
 #include "report/engine/surface/text_layout.h"
 #include "report/engine/surface/text_metrics.h"
@@ -85,6 +86,9 @@ public:
     virtual std::optional<QSizeF> pictureSize(const QByteArray& bytes) const = 0;
     virtual void drawQrCode(const QString& text, const QRectF& square, const QByteArray& icon, int iconPercent) = 0;
 
+    // Fonts FitFont found, for the texts it fitted last.
+    FittedFontMemo& fittedFonts() const { return fittedFonts_; }
+
 protected:
     // Text broken into lines in the measuring metrics; one text laid out
     // again, as measuring and drawing a text box do, is laid out once.
@@ -101,6 +105,7 @@ private:
     const TextMetrics& metrics_;
     SurfaceFont font_;
     mutable TextLayoutMemo layouts_;
+    mutable FittedFontMemo fittedFonts_;
 };
 
 }  // namespace ky

@@ -113,6 +113,28 @@ TEST(FitFont, StopsAtOneDevicePixel) {
     EXPECT_NEAR(FitFont(fixture.surface, font, QRectF(0, 0, 100, 2), format, u"a"_qs).size, 0.30, 1e-9);
 }
 
+// Fits are remembered by the box's size, not its place: the cells of a child
+// report fit the same text again and again. Every question still gets the
+// answer fitting it afresh would give.
+TEST(FitFont, AnswersAgainAsItFirstDid) {
+    RecordingFixture fixture;
+    SurfaceFont font;
+    font.size = 12;
+    const TextFormat format{TextAlignment::Left, {.wordBreak = true, .editControl = false}};
+    const auto fit = [&](QRectF box, const QString& text, const SurfaceFont& asked) {
+        return FitFont(fixture.surface, asked, box, format, text).size;
+    };
+    EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abcdefghij"_qs, font), 9);
+    EXPECT_EQ(fit(QRectF(4000, 7000, 1000, 300), u"abcdefghij"_qs, font), 9) << "another place";
+    EXPECT_EQ(fit(QRectF(0, 0, 1200, 300), u"abcdefghij"_qs, font), 12) << "a wider box";
+    EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abc"_qs, font), 12) << "another text";
+    SurfaceFont bold = font;
+    bold.bold = true;
+    EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abcdefghij"_qs, bold), 9) << "another font";
+    for (int i = 0; i < 20; ++i) fit(QRectF(0, 0, 1000 + i, 300), u"x"_qs, font);  // more than it keeps
+    EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abcdefghij"_qs, font), 9) << "forgotten, fitted again";
+}
+
 struct QrCase {
     const char* name;
     QString text;
