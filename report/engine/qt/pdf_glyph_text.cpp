@@ -10,7 +10,7 @@
 #include <QHash>
 #include <QVarLengthArray>
 
-#include <utility>
+#include <memory>
 
 namespace ky {
 
@@ -26,35 +26,65 @@ struct PaintEngineAccess : QPaintEngine {
 }  // namespace
 
 struct PdfGlyphText::Notes {
-    using Texts = QHash<glyph_t, QString>;
-    // Per face, per glyph: the characters it was first drawn for.
-    QHash<QFontEngine::FaceId, Texts> glyphs;
+    // Per glyph of a face: the characters it was first drawn for (null: none yet).
+    using Texts = std::vector<QString>;
+    // Faces' glyph numbers are 16-bit; anything above is no glyph to note.
+    static constexpr glyph_t kMaxGlyph = 0xFFFF;
 
-    // The faces of one line's items, each looked up once.
-    class LineFaces {
+    // Per face; each list stays where it is while others are added.
+    QHash<QFontEngine::FaceId, std::shared_ptr<Texts>> glyphs;
+    // The face of each engine met so far. The engines are held, so that no
+    // other engine can take an address noted here.
+    QHash<QFontEngine*, Texts*> engines;
+
+    Notes() = default;
+    Notes(const Notes&) = delete;
+    Notes& operator=(const Notes&) = delete;
+    ~Notes() {
+        for (auto engine = engines.keyBegin(); engine != engines.keyEnd(); ++engine)
+            if (!(*engine)->ref.deref()) delete *engine;
+    }
+
+    // The texts of a face's engine (a single face, not a list of fallbacks).
+    Texts& textsOf(QFontEngine* engine) {
+        if (Texts* known = engines.value(engine)) return *known;
+        std::shared_ptr<Texts>& texts = glyphs[engine->faceId()];
+        if (!texts) texts = std::make_shared<Texts>();
+        engine->ref.ref();
+        engines.insert(engine, texts.get());
+        return *texts;
+    }
+
+    // The faces of one item: a list of fallbacks numbers its glyphs with the
+    // face in the top byte; the last face asked for is kept at hand.
+    class ItemFaces {
     public:
-        explicit LineFaces(Notes& notes) : notes_(notes) {}
+        ItemFaces(Notes& notes, QFontEngine* engine)
+            : notes_(notes), engine_(engine), multi_(engine->type() == QFontEngine::Multi) {}
 
-        // The texts of the face that draws `glyph` of `engine`, with the
-        // glyph as that face numbers it; null when there is none.
-        Texts* textsFor(QFontEngine* engine, glyph_t& glyph) {
-            if (engine->type() == QFontEngine::Multi) {
-                auto* multi = static_cast<QFontEngineMulti*>(engine);
-                const int which = static_cast<int>(glyph >> 24);
-                engine = which <= multi->fallbackFamilyCount() ? multi->engine(which) : nullptr;
-                glyph &= 0xFFFFFF;
+        // The texts of the face that draws `glyph`, with the glyph as that
+        // face numbers it; null when there is none.
+        Texts* textsFor(glyph_t& glyph) {
+            const int which = multi_ ? static_cast<int>(glyph >> 24) : 0;
+            glyph &= 0xFFFFFF;
+            if (which != lastWhich_) {
+                lastWhich_ = which;
+                QFontEngine* face = engine_;
+                if (multi_) {
+                    auto* list = static_cast<QFontEngineMulti*>(engine_);
+                    face = which <= list->fallbackFamilyCount() ? list->engine(which) : nullptr;
+                }
+                last_ = face ? &notes_.textsOf(face) : nullptr;
             }
-            if (!engine) return nullptr;
-            for (const auto& [known, texts] : seen_)
-                if (known == engine) return texts;
-            Texts* texts = &notes_.glyphs[engine->faceId()];
-            seen_.emplace_back(engine, texts);
-            return texts;
+            return last_;
         }
 
     private:
         Notes& notes_;
-        std::vector<std::pair<QFontEngine*, Texts*>> seen_;
+        QFontEngine* engine_;
+        bool multi_;
+        int lastWhich_ = -1;
+        Texts* last_ = nullptr;
     };
 
     // Every item of a shaped line: its glyphs and, for each character, the
@@ -62,13 +92,13 @@ struct PdfGlyphText::Notes {
     // glyph; the glyphs after it (marks, pieces of a split character) add no
     // text of their own.
     void note(const QTextEngine& engine, const QString& line) {
-        LineFaces faces(*this);
         const auto& items = engine.layoutData->items;
         for (int item = 0; item < items.size(); ++item) {
             const QScriptItem& si = items.at(item);
             if (si.analysis.flags >= QScriptAnalysis::TabOrObject || si.num_glyphs == 0) continue;
             QFontEngine* fontEngine = engine.fontEngine(si);
             if (!fontEngine) continue;
+            ItemFaces faces(*this, fontEngine);
             const QGlyphLayout glyphs = engine.shapedGlyphs(&si);
             const unsigned short* clusters = engine.logClusters(&si);
             const int length = engine.length(item);
@@ -77,9 +107,12 @@ struct PdfGlyphText::Notes {
                 while (end < length && clusters[end] == clusters[start]) ++end;
                 if (clusters[start] < glyphs.numGlyphs) {
                     glyph_t glyph = glyphs.glyphs[clusters[start]];
-                    Texts* texts = faces.textsFor(fontEngine, glyph);
-                    if (texts && glyph != 0 && !texts->contains(glyph))
-                        texts->insert(glyph, line.mid(si.position + start, end - start));
+                    Texts* texts = faces.textsFor(glyph);
+                    if (texts && glyph != 0 && glyph <= kMaxGlyph) {
+                        if (texts->size() <= glyph) texts->resize(glyph + 1);
+                        QString& text = (*texts)[glyph];
+                        if (text.isNull()) text = line.mid(si.position + start, end - start);
+                    }
                 }
                 start = end;
             }
@@ -151,10 +184,10 @@ std::vector<PdfFontText> PdfGlyphText::fontTexts(QPaintEngine* engine) const {
         PdfFontText text;
         text.fontObject = static_cast<int>(font.value()->object_id);
         const QList<uint>& codes = font.value()->glyph_indices;
-        for (qsizetype code = 0; code < codes.size(); ++code) {
-            const auto characters = noted->constFind(codes[code]);
-            if (characters != noted->cend()) text.entries.push_back({static_cast<quint32>(code), *characters});
-        }
+        const Notes::Texts& texts = **noted;
+        for (qsizetype code = 0; code < codes.size(); ++code)
+            if (codes[code] < texts.size() && !texts[codes[code]].isNull())
+                text.entries.push_back({static_cast<quint32>(code), texts[codes[code]]});
         if (!text.entries.empty()) result.push_back(std::move(text));
     }
     return result;

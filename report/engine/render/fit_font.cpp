@@ -19,8 +19,9 @@ SurfaceFont FitFont(const Surface& surface, SurfaceFont font, const QRectF& rect
     const double pixel = surface.twipsPerPixelY() / kTwipsPerPoint;
     const double step = 2 * pixel;
     if (!(step > 0)) return font;
-    FittedFontMemo::Question question{text, font, rect.size(), format.layout, pixel};
+    FittedFontMemo::Question question{rect.size(), pixel, format.layout, font, text};
     if (const auto fitted = surface.fittedFonts().find(question)) return *fitted;
+    const double asked = font.size;
     for (;;) {
         const QRectF measured = surface.measureText(rect, text, font, format);
         const bool fits = measured.right() <= rect.right() + kTolerance && measured.bottom() <= rect.bottom() + kTolerance;
@@ -29,7 +30,8 @@ SurfaceFont FitFont(const Surface& surface, SurfaceFont font, const QRectF& rect
         if (fits || hopeless || font.size - step < pixel) break;
         font.size -= step;
     }
-    surface.fittedFonts().remember(std::move(question), font);
+    // Most texts fit as they are: only a search is worth remembering.
+    if (font.size != asked) surface.fittedFonts().remember(std::move(question), font);
     return font;
 }
 

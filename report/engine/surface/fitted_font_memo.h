@@ -19,12 +19,13 @@ namespace ky {
 
 class FittedFontMemo {
 public:
+    // Compared member by member in this order: the cheap ones first.
     struct Question {
-        QString text;
-        SurfaceFont font;
         QSizeF box;
-        TextLayoutOptions options;
         double pixel = 0;
+        TextLayoutOptions options;
+        SurfaceFont font;
+        QString text;
         friend bool operator==(const Question&, const Question&) = default;
     };
 

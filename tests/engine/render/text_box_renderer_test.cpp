@@ -131,7 +131,8 @@ TEST(FitFont, AnswersAgainAsItFirstDid) {
     SurfaceFont bold = font;
     bold.bold = true;
     EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abcdefghij"_qs, bold), 9) << "another font";
-    for (int i = 0; i < 20; ++i) fit(QRectF(0, 0, 1000 + i, 300), u"x"_qs, font);  // more than it keeps
+    // More searches than it keeps (texts that fit as they are are not kept).
+    for (int i = 1; i <= 20; ++i) EXPECT_EQ(fit(QRectF(0, 0, 1000 + i, 300), u"abcdefghij"_qs, font), 9);
     EXPECT_EQ(fit(QRectF(0, 0, 1000, 300), u"abcdefghij"_qs, font), 9) << "forgotten, fitted again";
 }
 
