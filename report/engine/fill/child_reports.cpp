@@ -34,8 +34,9 @@ bool onPaper(const QRectF& paper, QPointF at, const Grid& grid) {
 int wholeTwips(double value) { return static_cast<int>(std::clamp(std::round(value), -1e9, 1e9)); }
 
 // A main area that does not fit its frame at least once gives no cells.
-Grid gridOf(const ElementRecord& report) {
-    const ElementRecord main(report.node().child("ChildMain"));
+Grid gridOf(const ElementRecord& report, RecordCache& records) {
+    const pugi::xml_node mainNode = report.node().child("ChildMain");
+    const ElementRecord main(mainNode, &records.of(mainNode));
     Grid grid;
     grid.cellWidth = wholeTwips(main.number("Width"));
     grid.cellHeight = wholeTwips(main.number("Height"));
@@ -105,7 +106,7 @@ public:
 
     // True when the report has reached the end of its rows and everything nested in it is complete.
     bool print(pugi::xml_node node) {
-        const ElementRecord report(node);
+        const ElementRecord report(node, &context_.records.of(node));
         const RpdRecordSetPtr child = applyLinkFilter(context_, parent_, node, LinkUse::Drawing);
         if (!child) return true;
         RecordSet& rows = *child->recordSet();
@@ -151,7 +152,7 @@ private:
 
     bool printCells(const ElementRecord& report, const RpdRecordSetPtr& child, const QString& key, QPointF origin) {
         RecordSet& rows = *child->recordSet();
-        const Grid grid = gridOf(report);
+        const Grid grid = gridOf(report, context_.records);
         const bool across = report.integer("LieYinFangXiang") == 1;
         const bool stopAtEnd = report.flag("EOFEnd", false);
         const pugi::xml_node controls = mainControls(report.node());
@@ -239,8 +240,8 @@ int CountChildPages(const FillContext& context, const RpdRecordSetPtr& parent, p
     if (!child) return 0;
     const qsizetype count = child->recordSet()->recordCount();
     if (count == 0) return 1;
-    const ElementRecord report(node);
-    const Grid grid = gridOf(report);
+    const ElementRecord report(node, &context.records.of(node));
+    const Grid grid = gridOf(report, context.records);
     if (grid.cells() == 0) return 0;
     if (!hasNested(node)) return report.flag("IsFlowText", false) ? 1 : pagesFor(count, grid.cells());
     return std::max(1, pagesFor(cellsForRows(context, child, node, depth), grid.cells()));
@@ -252,8 +253,8 @@ int CountNestedCells(const FillContext& context, const RpdRecordSetPtr& parent, 
     if (!child) return 0;
     const qsizetype count = child->recordSet()->recordCount();
     if (count == 0) return 0;
-    const ElementRecord report(node);
-    const Grid grid = gridOf(report);
+    const ElementRecord report(node, &context.records.of(node));
+    const Grid grid = gridOf(report, context.records);
     if (grid.cells() == 0) return 0;
     const int pages = report.flag("IsFlowText", false) ? 1 : pagesFor(count, grid.cells());
     if (!hasNested(node)) return pages;

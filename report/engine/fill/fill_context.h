@@ -40,7 +40,8 @@ struct FillContext {
     // Grand totals by child key and filter: every copy of a page sums the
     // same rows, so a long report sums them once.
     QHash<QString, QHash<QString, double>> grandTotalsByFilter = {};
-    RecordCache records = {};
+    // Read once a run, also where the context is only read (counting pages).
+    mutable RecordCache records = {};
 };
 
 // A record set that is missing, or stands after its last row.
