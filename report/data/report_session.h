@@ -31,6 +31,8 @@ struct ReportSession {
     RecordSetList recordSets;
     MainFieldLists mainFieldLists;
     bool formatChanged = false;
+    // The page setup dialog's "打印空表格": print the form without data.
+    bool printEmptyForm = false;
     ServerPrintSelection serverPrint;
 };
 
