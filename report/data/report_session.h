@@ -19,6 +19,15 @@ struct ServerPrintSelection {
     int printQuality = 0;
 };
 
+// What the print dialog chose; 0 copies when it was cancelled.
+struct PrintSettings {
+    QString printerName;
+    QString pages = QStringLiteral("All");
+    int copies = 1;
+    int printQuality = -1;  // -1 draft, -2 low, -3 medium, -4 high
+    int colorMode = 2;      // 1 monochrome, 2 colour
+};
+
 struct ReportSession {
     QString reportName;  // also the component's application title
     QString appName;
@@ -34,6 +43,7 @@ struct ReportSession {
     // The page setup dialog's "打印空表格": print the form without data.
     bool printEmptyForm = false;
     ServerPrintSelection serverPrint;
+    PrintSettings print;
 };
 
 }  // namespace ky
