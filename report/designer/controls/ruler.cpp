@@ -48,9 +48,11 @@ void Ruler::paintEvent(QPaintEvent*) {
     const double length = across ? width() : height();
     QPen pen(palette().color(QPalette::Text), 0);  // cosmetic: one device pixel wide
     painter.setPen(pen);
+    // Numbers sit beside the long ticks, past the ends of the shorter ones.
     QFont font = painter.font();
-    font.setPixelSize(std::max(8, qRound(twipsToPixels(kTickMiddle))));
+    font.setPixelSize(std::max(7, qRound(twipsToPixels(kTickLong - kTickMiddle)) + 1));
     painter.setFont(font);
+    const double numberLine = twipsToPixels(kTickLong);
     for (const RulerTick& tick : ticks_) {
         const double along = snap(twipsToPixels(tick.at - offset_));
         if (along < 0) continue;
@@ -60,8 +62,16 @@ void Ruler::paintEvent(QPaintEvent*) {
         else painter.drawLine(QPointF(from, along), QPointF(to, along));
         if (tick.centimetres < 0) continue;
         const QString number = QString::number(tick.centimetres);
-        if (across) painter.drawText(QPointF(along + 2, painter.fontMetrics().ascent()), number);
-        else painter.drawText(QPointF(twipsToPixels(kTickStart), along - 2), number);
+        if (across) {
+            painter.drawText(QPointF(along + 2, numberLine), number);
+        } else {
+            // Written along the ruler, reading upwards, beside the tick.
+            painter.save();
+            painter.translate(numberLine, along - 2);
+            painter.rotate(-90);
+            painter.drawText(QPointF(0, 0), number);
+            painter.restore();
+        }
     }
     // The edge towards the work area.
     const double edge = snap((across ? height() : width()) - 1.0);
