@@ -1,9 +1,10 @@
 #include "report/designer/dialogs/input_box.h"
 
+#include "report/designer/dialogs/dialog_buttons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ky::designer {
@@ -12,11 +13,7 @@ InputBox::InputBox(QWidget* parent)
     : QDialog(parent), prompt_(new QLabel(QStringLiteral("请输入新值"))), text_(new QLineEdit) {
     prompt_->setWordWrap(true);
     prompt_->setBuddy(text_);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("确定&O"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消&C"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &InputBox::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &InputBox::reject);
+    auto* buttons = okCancelButtons(this, QStringLiteral("确定&O"), QStringLiteral("取消&C"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt_);
     layout->addWidget(text_);

@@ -1,5 +1,6 @@
 #include "report/designer/dialogs/page_setup_dialog.h"
 
+#include "report/designer/dialogs/dialog_buttons.h"
 #include "report/template/value_text.h"
 
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -68,11 +68,7 @@ PageSetupDialog::PageSetupDialog(PageSetup& record, ReportSession& session, QWid
     orientationRow->addWidget(portrait_);
     orientationRow->addWidget(landscape_);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PageSetupDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PageSetupDialog::reject);
+    auto* buttons = okCancelButtons(this, QStringLiteral("确定"), QStringLiteral("取消"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

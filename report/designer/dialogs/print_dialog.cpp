@@ -1,5 +1,6 @@
 #include "report/designer/dialogs/print_dialog.h"
 
+#include "report/designer/dialogs/dialog_buttons.h"
 #include "platform/ini_file.h"
 #include "platform/saturating_int.h"
 #include "report/template/value_text.h"
@@ -12,7 +13,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -51,11 +51,7 @@ PrintDialog::PrintDialog(PrinterService& printers, ReportSession& session, QStri
     form->addRow(QStringLiteral("份数"), copies_);
     form->addRow(QStringLiteral("打印质量"), quality_);
     form->addRow(QString(), monochrome_);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("打印"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PrintDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PrintDialog::reject);
+    auto* buttons = okCancelButtons(this, QStringLiteral("打印"), QStringLiteral("取消"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
