@@ -1,8 +1,8 @@
 // The preview's paging on a long batch: the lab-fees example report over
-// 5,000 patients with 45 fee rows each (over ten thousand pages), shown the
-// way the preview window asks for a page (a picture of page N), with fixed
-// text widths. The figures to watch: showing page 1 when the preview opens,
-// and showing a page in the middle and the last page after that.
+// 5,000 patients with 45 fee rows each (15,000 pages), shown the way the
+// preview window asks for a page (a picture of page N), with fixed text
+// widths. Without an index every page is a run from the first record; with
+// the preview's index a page is a run from the nearest page start kept.
 
 #include "bench/record_sets_from_json.h"
 #include "report/engine/fill/print_pages.h"
@@ -72,6 +72,7 @@ void showPage(benchmark::State& state, int page) {
     state.counters["pages"] = pages;
 }
 
+// Without an index: each page a run from the first record.
 void BM_PreviewFirstPage(benchmark::State& state) { showPage(state, 1); }
 BENCHMARK(BM_PreviewFirstPage)->Unit(benchmark::kMillisecond);
 
@@ -81,6 +82,59 @@ BENCHMARK(BM_PreviewMiddlePage)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewLastPage(benchmark::State& state) { showPage(state, 1 << 30); }
 BENCHMARK(BM_PreviewLastPage)->Unit(benchmark::kMillisecond);
+
+// With the index: opening (page 1 of a new index: the count and one page),
+// the walk that keeps every page start (the last page of a new index), and
+// then a page in the middle and the last page.
+int showIndexed(ReportEngine& engine, PreviewIndex& index, int page) {
+    Batch& b = batch();
+    RecordingSurface surface(b.metrics, RecordingSurface::Mode::Picture);
+    PrintRequest request{page, QStringLiteral("ALL"), 100};
+    int pages = 0;
+    static_cast<void>(engine.PrintPages(surface, &b.xml, ReportData(b.data), pages, request, index));
+    benchmark::DoNotOptimize(surface.pages().size());
+    return pages;
+}
+
+void BM_IndexedOpen(benchmark::State& state) {
+    for (auto _ : state) {
+        ReportEngine engine;
+        PreviewIndex index;
+        benchmark::DoNotOptimize(showIndexed(engine, index, 1));
+    }
+}
+BENCHMARK(BM_IndexedOpen)->Unit(benchmark::kMillisecond);
+
+void BM_IndexedWalkToTheEnd(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ReportEngine engine;
+        PreviewIndex index;
+        showIndexed(engine, index, 1);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(showIndexed(engine, index, 1 << 30));
+    }
+}
+BENCHMARK(BM_IndexedWalkToTheEnd)->Unit(benchmark::kMillisecond);
+
+void indexedPage(benchmark::State& state, int page) {
+    ReportEngine engine;
+    PreviewIndex index;
+    const int pages = showIndexed(engine, index, 1 << 30);
+    for (auto _ : state) benchmark::DoNotOptimize(showIndexed(engine, index, page));
+    // What the index keeps a page: its starts with their cursors and flags.
+    std::size_t bytes = 0;
+    for (const PreviewIndex::PageStart& start : index.starts)
+        bytes += sizeof start + static_cast<std::size_t>(start.cursors.size() + start.moved.size()) * 48;
+    state.counters["pages"] = pages;
+    state.counters["index_bytes_per_page"] = static_cast<double>(bytes) / pages;
+}
+
+void BM_IndexedMiddlePage(benchmark::State& state) { indexedPage(state, 6000); }
+BENCHMARK(BM_IndexedMiddlePage)->Unit(benchmark::kMillisecond);
+
+void BM_IndexedLastPage(benchmark::State& state) { indexedPage(state, 1 << 30); }
+BENCHMARK(BM_IndexedLastPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ky

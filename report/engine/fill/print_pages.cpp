@@ -99,6 +99,16 @@ QPointF setUpPage(Surface& target, const ElementRecord& size, int& zoom, QRectF&
 
 QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, const ReportData& data, int& totalPages,
                                  PrintRequest& request) {
+    return run(target, templateXml, data, totalPages, request, nullptr);
+}
+
+QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, const ReportData& data, int& totalPages,
+                                 PrintRequest& request, PreviewIndex& index) {
+    return run(target, templateXml, data, totalPages, request, target.isPrinter() ? nullptr : &index);
+}
+
+QString ReportEngine::run(Surface& target, const QString* templateXml, const ReportData& data, int& totalPages,
+                          PrintRequest& request, PreviewIndex* index) {
     QHash<QString, long> childCursor;
     pagesDrawn_ = 0;
     const RpdRecordSetPtr& mainEntry = data.MainRecordSet();
@@ -121,21 +131,44 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
     context.noDataRP = report.text("NoDataRP", QStringLiteral("/"));
     context.lineWidth = report.integer("XianKuan", 1);
     const std::vector<TemplatePage> templatePages = pagesByNumber(pages);
-    totalPages = CountTotalPages(context, templatePages);
+    if (!index || index->totalPages < 0) totalPages = CountTotalPages(context, templatePages);
+    else totalPages = index->totalPages;
+    if (index) index->totalPages = totalPages;
     context.totalPages = totalPages;
     const PageSet pageList(ParsePageRange(totalPages, request.pageRange));
     const std::optional<int> lastListed = pageList.last();
     if (target.isPrinter()) request.zoom = 100;
     context.zoom = request.zoom;
 
+    // A preview run starts at the last page start before the page it shows.
     int counter = 0;
+    std::size_t firstPage = 0;
+    int firstCopy = 1;
+    main.moveFirst();
+    if (index) {
+        request.requestedPage = std::clamp(request.requestedPage, 1, std::max(totalPages, 1));
+        const auto known = static_cast<std::size_t>((request.requestedPage - 1) / PreviewIndex::kEvery);
+        if (!index->starts.empty()) {
+            const PreviewIndex::PageStart& start = index->starts[std::min(known, index->starts.size() - 1)];
+            static_cast<void>(main.setAbsolutePosition(start.mainPosition));
+            firstPage = start.page;
+            firstCopy = start.copy;
+            counter = start.counter;
+            childCursor = start.cursors;
+            childMovedFlag_ = start.moved;
+        }
+    }
     bool stop = false;
-    for (main.moveFirst(); !main.isEof() && !stop; main.moveNext()) {
+    for (; !main.isEof() && !stop; main.moveNext()) {
         FilterFriendRecordSets(data);
-        for (std::size_t k = 0; k < templatePages.size() && !stop; ++k) {
+        for (std::size_t k = firstPage; k < templatePages.size() && !stop; ++k) {
             const TemplatePage& page = templatePages[k];
             const int copies = pageCopies(context, page);
-            for (int copy = 1; copy <= copies && !stop; ++copy) {
+            for (int copy = firstCopy; copy <= copies && !stop; ++copy) {
+                firstCopy = 1;
+                if (index && counter % PreviewIndex::kEvery == 0 &&
+                    index->starts.size() == static_cast<std::size_t>(counter / PreviewIndex::kEvery))
+                    index->starts.push_back({main.absolutePosition(), k, copy, counter, childCursor, childMovedFlag_});
                 ++counter;
                 request.requestedPage = std::min(request.requestedPage, totalPages);
                 const bool draw = target.isPrinter() ? pageList.contains(counter) : counter == request.requestedPage;
@@ -165,6 +198,7 @@ QString ReportEngine::PrintPages(Surface& target, const QString* templateXml, co
                 stop = target.isPrinter() ? (lastListed && *lastListed <= counter) : draw;
             }
         }
+        firstPage = 0;
         if (stop) break;
     }
     main.moveFirst();
