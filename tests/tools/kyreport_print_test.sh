@@ -8,16 +8,27 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 command -v cupsd > /dev/null && command -v lpadmin > /dev/null && [ -f "$ppd" ] ||
   skip "CUPS or cups-pdf is not installed"
 scheduler_up() { lpstat -r 2> /dev/null | grep -q 'is running'; }
+added_queue=false
+started_cupsd=
+# The queue goes again when this test added it, and the scheduler stops again
+# when this test started it: the machine is left as it was found.
+cleanup() {
+  if $added_queue; then lpadmin -x kytest 2> /dev/null || true; fi
+  if [ -n "$started_cupsd" ]; then
+    kill "$started_cupsd" 2> /dev/null || true
+    for _ in $(seq 50); do kill -0 "$started_cupsd" 2> /dev/null || break; sleep 0.1; done
+  fi
+  rm -rf "$dir"
+}
+trap cleanup EXIT
 if ! scheduler_up; then
   [ "$(id -u)" -eq 0 ] || skip "cupsd is not running and starting it needs root"
-  cupsd || skip "cupsd did not start"
+  cupsd -f > /dev/null 2>&1 &
+  started_cupsd=$!
   for _ in $(seq 50); do scheduler_up && break; sleep 0.2; done
   scheduler_up || skip "cupsd did not come up within 10 seconds"
 fi
-added_queue=false
 before=$dir/before
-# The queue goes again when this test added it, so the machine keeps its printers.
-trap 'rm -rf "$dir"; if $added_queue; then lpadmin -x kytest 2> /dev/null || true; fi' EXIT
 if ! lpstat -p kytest > /dev/null 2>&1; then
   lpadmin -p kytest -E -v cups-pdf:/ -P "$ppd" 2> /dev/null || skip "cannot add the cups-pdf queue (lpadmin)"
   added_queue=true
